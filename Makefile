@@ -1,0 +1,50 @@
+# Two commands matter: `make run` and `make test`. Both install what they need first.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+# CI treats warnings as errors; SANITIZE=ON builds with AddressSanitizer and UBSan.
+WERROR ?= $(if $(CI),ON,OFF)
+SANITIZE ?= OFF
+CMAKE_FLAGS ?=
+
+DEB_PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
+                libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+
+BIN_DIR := $(BUILD_DIR)/bin
+SAMPLE_GAME := $(CURDIR)/examples/game
+
+.PHONY: run test build configure deps asan clean
+
+deps:
+	@missing=""; for p in $(DEB_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing Debian packages:$$missing"; \
+	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
+	  $$sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	  -DHALVEX_WERROR=$(WERROR) -DHALVEX_SANITIZE=$(SANITIZE) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 ctest --output-on-failure
+
+# A newcomer sees a working editor at once: without settings the program is pointed
+# at the bundled sample game. Existing settings are never touched.
+run: build
+	@if [ -z "$$(find $(BIN_DIR) -maxdepth 1 -iname settings.iff)" ]; then \
+	  printf 'Settings {\r\nPath: %s;\r\n}\r\n' "$(SAMPLE_GAME)" > $(BIN_DIR)/settings.iff; \
+	  echo "Created $(BIN_DIR)/settings.iff for the sample game in $(SAMPLE_GAME)"; \
+	fi
+	cd $(BIN_DIR) && ./halvex
+
+asan:
+	$(MAKE) test BUILD_DIR=build-asan SANITIZE=ON BUILD_TYPE=Debug
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan

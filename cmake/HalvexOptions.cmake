@@ -1,0 +1,22 @@
+# One INTERFACE target carries the compile options every Halvex target shares.
+add_library(halvex_options INTERFACE)
+
+if(MSVC)
+  target_compile_options(halvex_options INTERFACE /W4 /permissive- /utf-8)
+  if(HALVEX_WERROR)
+    target_compile_options(halvex_options INTERFACE /WX)
+  endif()
+else()
+  target_compile_options(halvex_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+    -Wcast-align -Woverloaded-virtual -Wconversion -Wsign-conversion
+    -Wnull-dereference -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough)
+  if(HALVEX_WERROR)
+    target_compile_options(halvex_options INTERFACE -Werror)
+  endif()
+  if(HALVEX_SANITIZE)
+    target_compile_options(halvex_options INTERFACE
+      -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(halvex_options INTERFACE -fsanitize=address,undefined)
+  endif()
+endif()

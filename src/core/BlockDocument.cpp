@@ -1,0 +1,100 @@
+#include "core/BlockDocument.h"
+
+#include "core/Text.h"
+
+#include <optional>
+
+namespace halvex {
+namespace {
+
+using text::kCrlf;
+using text::npos;
+
+struct BlockSpan {
+    std::size_t bodyStart; // just after the header's CRLF
+    std::size_t closeBreak; // the CRLF before the closing "}"
+    std::string_view body(std::string_view doc) const {
+        // The body keeps the CRLF at closeBreak; an empty block has an empty body.
+        return closeBreak + 2 > bodyStart ? doc.substr(bodyStart, closeBreak + 2 - bodyStart) : std::string_view{};
+    }
+};
+
+std::optional<BlockSpan> findBlock(std::string_view doc, std::string_view cat) {
+    const std::string header = std::string(cat) + " {" + std::string(kCrlf);
+    const std::size_t at = text::findAtLineStartIgnoreCase(doc, header);
+    if (at == npos) return std::nullopt;
+    const std::size_t bodyStart = at + header.size();
+    const std::size_t close = doc.find("\r\n}", bodyStart - 2);
+    if (close == npos) return std::nullopt;
+    return BlockSpan{bodyStart, close};
+}
+
+struct KeySpan {
+    std::size_t keyStart;   // in the body
+    std::size_t valueStart; // in the body, after "key: "
+};
+
+std::optional<KeySpan> findKey(std::string_view body, std::string_view subcat) {
+    const std::string keyText = std::string(subcat) + ": ";
+    const std::size_t at = text::findAtLineStartIgnoreCase(body, keyText);
+    if (at == npos) return std::nullopt;
+    return KeySpan{at, at + keyText.size()};
+}
+
+} // namespace
+
+bool isItemError(std::string_view value) noexcept {
+    return text::equalsIgnoreCase(value, kItemError);
+}
+
+std::string GetItem(const std::string& doc, std::string_view cat, std::string_view subcat) {
+    const auto block = findBlock(doc, cat);
+    if (!block) return std::string(kItemError);
+    const std::string_view body = block->body(doc);
+    const auto key = findKey(body, subcat);
+    if (!key) return std::string(kItemError);
+    const std::size_t end = body.find(";\r\n", key->keyStart + 1);
+    if (end == npos || end < key->valueStart) return std::string(kItemError);
+    return std::string(body.substr(key->valueStart, end - key->valueStart));
+}
+
+std::string AddItem(std::string& doc, std::string_view cat, std::string_view subcat, std::string_view /*value*/) {
+    if (!findBlock(doc, cat)) {
+        doc += std::string(kCrlf) + std::string(kCrlf) + std::string(cat) + " {" + std::string(kCrlf) + "}";
+    }
+    const auto block = findBlock(doc, cat);
+    if (!block) return doc; // a name that cannot form a header line; nothing sensible to add
+    const std::string_view body = block->body(doc);
+    const auto key = findKey(body, subcat);
+    if (!key || body.find(';', key->keyStart + 1) == npos) {
+        std::string rebuilt = doc.substr(0, block->closeBreak);
+        rebuilt += std::string(kCrlf) + std::string(subcat) + ": newvale;" + std::string(kCrlf) + "}";
+        rebuilt += doc.substr(block->closeBreak + 3);
+        doc = std::move(rebuilt);
+    }
+    return doc;
+}
+
+std::string WriteItem(std::string& doc, std::string_view cat, std::string_view subcat, std::string_view value) {
+    // One AddItem always suffices; the bound only guards against names that can
+    // never form a findable line.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const auto block = findBlock(doc, cat);
+        const std::string_view body = block ? block->body(doc) : std::string_view{};
+        const auto key = block ? findKey(body, subcat) : std::nullopt;
+        const std::size_t semicolon = key ? body.find(';', key->keyStart + 1) : npos;
+        if (semicolon == npos || semicolon < key->valueStart) {
+            AddItem(doc, cat, subcat, value);
+            continue;
+        }
+        std::string result = doc.substr(0, block->bodyStart);
+        result += body.substr(0, key->valueStart);
+        result += value;
+        result += body.substr(semicolon);
+        result += doc.substr(block->closeBreak + 2);
+        return result;
+    }
+    return doc;
+}
+
+} // namespace halvex

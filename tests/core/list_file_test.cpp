@@ -1,0 +1,36 @@
+#include "core/ListFile.h"
+
+#include "fakes/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace halvex {
+namespace {
+
+TEST(ListFile, ReadsEntriesInFileOrder) {
+    const std::string text = "; units of the game\r\n;[E1]\r\nOther=x\r\nName=Light Infantry\r\n\r\n;[E2]\r\n"
+                             "name=Disc Thrower\r\n;[MCV]\r\nName=Mobile Construction Vehicle";
+    EXPECT_EQ(parseListFile(text), (std::vector<ListEntry>{{"Light Infantry", "E1"},
+                                                           {"Disc Thrower", "E2"},
+                                                           {"Mobile Construction Vehicle", "MCV"}}));
+}
+
+TEST(ListFile, StopsAtAnEntryWithoutName) {
+    EXPECT_EQ(parseListFile(";[A]\r\nName=Alpha\r\n;[B]\r\nNothing\r\n"), (std::vector<ListEntry>{{"Alpha", "A"}}));
+    EXPECT_TRUE(parseListFile("").empty());
+}
+
+TEST(ListFile, FindsTheFileRegardlessOfCaseAndNamesAMissingOne) {
+    testing::TempDir program;
+    program.write("Units.TXT", ";[E1]\r\nName=Rifle\r\n");
+    const auto units = loadListFile(program.path(), "units");
+    EXPECT_TRUE(units.error.empty());
+    EXPECT_EQ(units.entries, (std::vector<ListEntry>{{"Rifle", "E1"}}));
+
+    const auto land = loadListFile(program.path(), "land");
+    EXPECT_TRUE(land.entries.empty());
+    EXPECT_NE(land.error.find("land.txt"), std::string::npos);
+}
+
+} // namespace
+} // namespace halvex
