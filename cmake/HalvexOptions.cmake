@@ -10,7 +10,7 @@ else()
   target_compile_options(halvex_options INTERFACE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
     -Wcast-align -Woverloaded-virtual -Wconversion -Wsign-conversion
-    -Wnull-dereference -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough)
+    -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough)
   if(HALVEX_WERROR)
     target_compile_options(halvex_options INTERFACE -Werror)
   endif()

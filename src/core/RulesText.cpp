@@ -19,7 +19,7 @@ void RulesText::buildIndex() const {
         const std::string_view header = text::lineAt(all, line);
         const std::size_t close = header.find(']');
         if (close == text::npos) continue;
-        m_index->try_emplace(text::toLower(header.substr(1, close - 1)), line);
+        (*m_index)[text::toLower(header.substr(1, close - 1))].push_back(line);
     }
 }
 
@@ -33,7 +33,10 @@ std::optional<SectionSpan> RulesText::findSection(std::string_view name) const {
     if (!m_index) buildIndex();
     const auto it = m_index->find(text::toLower(name));
     if (it == m_index->end()) return std::nullopt;
-    return spanAt(it->second);
+    for (const std::size_t header : it->second) {
+        if (std::string_view(m_text).substr(header + 1, name.size()) == name) return spanAt(header);
+    }
+    return spanAt(it->second.front());
 }
 
 SectionSpan RulesText::spanAt(std::size_t header) const {

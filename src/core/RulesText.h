@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace halvex {
 
@@ -25,7 +26,9 @@ public:
     const std::string& text() const noexcept { return m_text; }
     void replace(std::string text);
 
-    // The first section of that name, compared without regard to case.
+    // The section of that name, compared without regard to case. When several headers
+    // differ only in case ([REPAIR] the vehicle, [Repair] the mission), the one written
+    // exactly as asked wins; otherwise the first.
     std::optional<SectionSpan> findSection(std::string_view name) const;
 
     // Where the section that starts at `header` ends.
@@ -35,9 +38,9 @@ private:
     void buildIndex() const;
 
     std::string m_text;
-    // Lower-cased section name -> header position of its first occurrence. Built on the
-    // first lookup after a change, so a run of lookups costs one pass over the text.
-    mutable std::optional<std::unordered_map<std::string, std::size_t>> m_index;
+    // Lower-cased section name -> header positions in text order. Built on the first
+    // lookup after a change, so a run of lookups costs one pass over the text.
+    mutable std::optional<std::unordered_map<std::string, std::vector<std::size_t>>> m_index;
 };
 
 } // namespace halvex

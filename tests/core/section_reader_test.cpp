@@ -47,6 +47,13 @@ TEST(SectionReader, ReadsTheLastLinesOfSectionsAndOfTheText) {
     EXPECT_EQ(read("[A]\nX=1\n[B]\nY=2\n", "A"), (Pairs{{"X", "1"}})) << "bare line feeds are line ends too";
 }
 
+TEST(SectionReader, PrefersTheHeaderWrittenExactlyAsAsked) {
+    const std::string text = "[Repair]\r\nMission=1\r\n[REPAIR]\r\nCost=800\r\n";
+    EXPECT_EQ(read(text, "REPAIR"), (Pairs{{"Cost", "800"}}));
+    EXPECT_EQ(read(text, "Repair"), (Pairs{{"Mission", "1"}}));
+    EXPECT_EQ(read(text, "repair"), (Pairs{{"Mission", "1"}})) << "no exact match: the first one";
+}
+
 TEST(SectionReader, MissingSectionIsReported) {
     bool found = true;
     EXPECT_TRUE(read("[AB]\r\nX=1\r\n x[A]\r\n", "A", &found).empty());

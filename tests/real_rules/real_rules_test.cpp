@@ -33,7 +33,8 @@ std::vector<fs::path> realRulesFiles() {
     return found;
 }
 
-// What a plain line-by-line INI reader sees: sections by their first header, key lines
+// What a plain line-by-line INI reader sees: sections by their first header (names as
+// written, so [REPAIR] and [Repair] stay apart), key lines
 // as key "=" value with the ";" comment and trailing white space removed.
 std::map<std::string, Pairs> plainSections(const std::string& bytes) {
     std::map<std::string, Pairs> sections;
@@ -41,7 +42,7 @@ std::map<std::string, Pairs> plainSections(const std::string& bytes) {
     for (std::size_t at = 0; at < bytes.size(); at = text::nextLineStart(bytes, at)) {
         const std::string_view line = text::lineAt(bytes, at);
         if (!line.empty() && line.front() == '[' && line.find(']') != std::string_view::npos) {
-            const std::string name = text::toLower(line.substr(1, line.find(']') - 1));
+            const std::string name(line.substr(1, line.find(']') - 1));
             current = sections.count(name) ? nullptr : &sections[name];
             continue;
         }

@@ -1,0 +1,17 @@
+#include "ui/QtText.h"
+
+#include "core/Cp1252.h"
+
+namespace halvex::ui {
+
+QString toQString(std::string_view cp1252) {
+    const std::string utf8 = cp1252::toUtf8(cp1252);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string fromQString(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return cp1252::fromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+} // namespace halvex::ui
