@@ -7,7 +7,7 @@ SANITIZE ?= OFF
 CMAKE_FLAGS ?=
 
 DEB_PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-                libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+                libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-liberation2
 
 BIN_DIR := $(BUILD_DIR)/bin
 SAMPLE_GAME := $(CURDIR)/examples/game

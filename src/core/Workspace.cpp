@@ -1,5 +1,7 @@
 #include "core/Workspace.h"
 
+#include <iterator>
+
 namespace halvex {
 
 Workspace::Workspace(std::filesystem::path programDirectory) : m_programDirectory(std::move(programDirectory)) {}
@@ -22,6 +24,27 @@ std::filesystem::path Workspace::programFile(std::string_view name) const {
 
 files::WriteResult Workspace::saveRulesText() const {
     return files::writeText(gameFile(kRulesFileName), m_rules.text());
+}
+
+SaveOutcome Workspace::saveChanges() {
+    SaveOutcome outcome;
+    if (m_changes.empty()) return outcome;
+    outcome.attempted = true;
+
+    AppliedChanges applied = applyChanges(m_rules, m_changes.entries());
+    outcome.missingSections = std::move(applied.missingSections);
+    const std::filesystem::path target = gameFile(kRulesFileName);
+    const files::WriteResult write = files::writeText(target, applied.text);
+    if (!write.ok) {
+        outcome.error = "Rules.ini could not be saved to " + files::textFromPath(target) + ": " + write.error;
+        return outcome;
+    }
+    outcome.written = true;
+    m_rules.replace(std::move(applied.text));
+    m_changes.clear();
+    m_reportRows.insert(m_reportRows.end(), std::make_move_iterator(applied.rows.begin()),
+                        std::make_move_iterator(applied.rows.end()));
+    return outcome;
 }
 
 } // namespace halvex

@@ -1,19 +1,29 @@
 #pragma once
 
+#include "core/ChangeList.h"
 #include "core/Files.h"
+#include "core/RulesSaver.h"
 #include "core/RulesText.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace halvex {
 
 inline constexpr std::string_view kSettingsFileName = "settings.iff";
 inline constexpr std::string_view kRulesFileName = "rules.ini";
 
+struct SaveOutcome {
+    bool attempted = false; // false: the change list was empty, nothing happened
+    bool written = false;
+    std::string error; // names the file and the reason when the write failed
+    std::vector<std::string> missingSections; // section part of each entry whose section is gone
+};
+
 // The state of one run: where the program lives, its settings document, the game's
-// folder and the rules text. Windows get it by reference and change it through its
-// operations; none of them keeps a copy.
+// folder, the rules text, the unsaved edits and the report of saved ones. Windows get
+// it by reference and change it through its operations; none of them keeps a copy.
 class Workspace {
 public:
     explicit Workspace(std::filesystem::path programDirectory);
@@ -40,11 +50,25 @@ public:
     // Writes the rules text to the game folder's rules.ini.
     files::WriteResult saveRulesText() const;
 
+    ChangeList& changes() noexcept { return m_changes; }
+    const ChangeList& changes() const noexcept { return m_changes; }
+    bool hasUnsavedChanges() const noexcept { return !m_changes.empty(); }
+
+    // Every row saving has reported during this run, oldest first.
+    const std::vector<ReportRow>& reportRows() const noexcept { return m_reportRows; }
+
+    // Applies the ticked entries and writes rules.ini. Only once the file is written do
+    // the rules text, the change list (emptied, unticked entries too) and the report
+    // change: after a failed write everything stays, so the user can retry.
+    SaveOutcome saveChanges();
+
 private:
     std::filesystem::path m_programDirectory;
     std::string m_settings;
     std::string m_gameDirectory;
     RulesText m_rules;
+    ChangeList m_changes;
+    std::vector<ReportRow> m_reportRows;
 };
 
 } // namespace halvex

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QPolygon>
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <QTransform>
@@ -124,22 +125,18 @@ void drawNod(QPainter& painter)
     painter.setBrush(red);
     painter.drawPath(triangle);
 
-    // The scorpion's tail, curling up out of the triangle's base and over its apex,
-    // the stinger hooked down at its end. It tapers, so it reads as a tail.
-    const QColor black(25, 0, 0);
-    QPainterPath rise;
-    rise.moveTo(5.4, 14.2);
-    rise.cubicTo(4.0, 10.6, 5.0, 5.6, 8.6, 4.6);
-    QPainterPath curl;
-    curl.moveTo(8.6, 4.6);
-    curl.cubicTo(11.4, 4.0, 12.8, 6.6, 11.4, 9.0);
+    // The scorpion's tail, kept clear of the edges so the triangle stays crisp: it
+    // rises from the base, curls over, and ends in a stinger pointing back down.
+    const QColor black(30, 0, 0);
+    QPainterPath tail;
+    tail.moveTo(6.6, 13.6);
+    tail.cubicTo(5.4, 11.0, 5.6, 7.0, 8.4, 6.4);
+    tail.cubicTo(10.4, 6.0, 11.2, 7.8, 10.4, 9.2);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(black, 2.2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    painter.drawPath(rise);
-    painter.setPen(QPen(black, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(curl);
+    painter.setPen(QPen(black, 1.6, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter.drawPath(tail);
     QPolygonF sting;
-    sting << QPointF(10.0, 8.4) << QPointF(12.8, 8.8) << QPointF(10.2, 11.6);
+    sting << QPointF(9.2, 8.8) << QPointF(11.8, 8.8) << QPointF(9.6, 11.8);
     painter.setPen(Qt::NoPen);
     painter.setBrush(black);
     painter.drawPolygon(sting);
@@ -155,8 +152,6 @@ void drawBothSides(QPainter& painter)
     painter.setClipRect(QRectF(8.0, 0.0, 8.0, 16.0));
     drawNod(painter);
     painter.restore();
-    painter.setPen(QPen(QColor(20, 20, 20), 1.0));
-    painter.drawLine(QPointF(8.0, 0.5), QPointF(8.0, 15.5));
 }
 
 void drawUnit(QPainter& painter)
@@ -459,28 +454,42 @@ QImage iconImage(int size)
     painter.scale(scale, scale);
     // Lines are given in device pixels, so small icons keep a visible edge.
     const qreal pixel = 1.0 / scale;
+    // At the smallest size fine detail turns to mud: bigger, bolder crystals and a
+    // quiet rim instead.
+    const bool tiny = size < 32;
 
-    const QPolygonF hex = hexagon(QPointF(32.0, 32.0), 30.5, 30.0);
+    const QPolygonF hex = hexagon(QPointF(32.0, 32.0), tiny ? 31.5 : 30.5, 30.0);
     QRadialGradient ground(QPointF(32.0, 40.0), 34.0);
     ground.setColorAt(0.0, QColor(40, 70, 55));
     ground.setColorAt(0.55, QColor(22, 32, 34));
     ground.setColorAt(1.0, QColor(10, 14, 18));
-    painter.setPen(QPen(QColor(110, 220, 120), std::max(1.0, scale * 1.6) * pixel));
+    const QColor rim = tiny ? QColor(40, 110, 60) : QColor(110, 220, 120);
+    painter.setPen(QPen(rim, (tiny ? 1.0 : std::max(1.0, scale * 1.6)) * pixel));
     painter.setBrush(ground);
     painter.drawPolygon(hex);
 
-    QRadialGradient glow(QPointF(32.0, 50.0), 20.0);
-    glow.setColorAt(0.0, QColor(120, 255, 120, 150));
+    painter.save();
+    QPainterPath inside;
+    inside.addPolygon(hex);
+    painter.setClipPath(inside);
+    QRadialGradient glow(QPointF(32.0, 50.0), 22.0);
+    glow.setColorAt(0.0, QColor(120, 255, 120, tiny ? 90 : 150));
     glow.setColorAt(1.0, QColor(120, 255, 120, 0));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(glow);
-    painter.drawEllipse(QPointF(32.0, 50.0), 22.0, 14.0);
+    painter.fillRect(QRectF(0.0, 0.0, 64.0, 64.0), glow);
+    painter.restore();
 
-    const CrystalColours green{QColor(110, 240, 90), QColor(20, 130, 40), QColor(5, 50, 15)};
-    const qreal edge = std::max(0.8, scale * 0.9) * pixel;
-    drawCrystal(painter, QPointF(22.0, 53.0), 26.0, 11.0, -28.0, green, edge);
-    drawCrystal(painter, QPointF(43.0, 53.0), 24.0, 11.0, 30.0, green, edge);
-    drawCrystal(painter, QPointF(32.0, 55.0), 46.0, 16.0, 0.0, green, edge);
+    if (tiny) {
+        const CrystalColours green{QColor(130, 255, 100), QColor(20, 150, 45), QColor(10, 80, 25)};
+        drawCrystal(painter, QPointF(19.0, 56.0), 30.0, 15.0, -30.0, green, pixel * 0.6);
+        drawCrystal(painter, QPointF(45.0, 56.0), 30.0, 15.0, 30.0, green, pixel * 0.6);
+        drawCrystal(painter, QPointF(32.0, 59.0), 54.0, 24.0, 0.0, green, pixel * 0.6);
+    } else {
+        const CrystalColours green{QColor(110, 240, 90), QColor(20, 130, 40), QColor(5, 50, 15)};
+        const qreal edge = std::max(0.8, scale * 0.9) * pixel;
+        drawCrystal(painter, QPointF(22.0, 53.0), 26.0, 11.0, -28.0, green, edge);
+        drawCrystal(painter, QPointF(43.0, 53.0), 24.0, 11.0, 30.0, green, edge);
+        drawCrystal(painter, QPointF(32.0, 55.0), 46.0, 16.0, 0.0, green, edge);
+    }
     return image;
 }
 
@@ -893,15 +902,16 @@ QCursor Artwork::helpCursor()
         QPainter painter(&image);
         smooth(painter);
 
-        // Half-pixel coordinates put the one-pixel outline exactly on the pixel grid;
-        // the tip pixel is the hot spot.
-        QPolygonF arrow;
-        arrow << QPointF(2.5, 2.5) << QPointF(2.5, 19.5) << QPointF(6.5, 15.5)
-              << QPointF(9.5, 21.5) << QPointF(11.5, 20.5) << QPointF(8.5, 14.5)
-              << QPointF(13.5, 14.5);
-        painter.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        // The arrow is drawn without smoothing, on whole pixels, like the desktop's
+        // own pointers; its tip pixel is the hot spot.
+        QPolygon arrow;
+        arrow << QPoint(2, 2) << QPoint(2, 18) << QPoint(6, 14) << QPoint(9, 21)
+              << QPoint(11, 20) << QPoint(8, 13) << QPoint(13, 13);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(Qt::black, 0.0));
         painter.setBrush(Qt::white);
         painter.drawPolygon(arrow);
+        painter.setRenderHint(QPainter::Antialiasing, true);
 
         painter.translate(14.0, 2.0);
         painter.scale(1.1, 1.1);

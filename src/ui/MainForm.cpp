@@ -1,19 +1,27 @@
 #include "ui/MainForm.h"
 
+#include "core/SectionReader.h"
 #include "core/Startup.h"
+#include "core/WebAddresses.h"
+#include "core/editor/Binding.h"
 #include "ui/Artwork.h"
 #include "ui/LabelButton.h"
 #include "ui/ProgressBar.h"
 #include "ui/QtText.h"
 #include "ui/TabStrip.h"
 #include "ui/Twips.h"
+#include "ui/editor/EditPanes.h"
+#include "ui/tools/ChangesWindow.h"
+#include "ui/tools/HistoryWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace halvex::ui {
@@ -24,22 +32,40 @@ const QColor kMenuBackground(0, 0, 0);
 
 constexpr int kMenuLeft = 6480;
 constexpr int kMenuTop = 2685;
+constexpr int kHistoryTimerMs = 250;
+
+constexpr std::string_view kAreaNotFound = "Area could not be found. Rules.ini may be corrupted";
+constexpr std::string_view kExitQuestion =
+    "There have been changes since you have last saved. Would you like to save now?";
 
 } // namespace
 
 MainForm::MainForm(Workspace& workspace, Platform& platform, QWidget* parent)
-    : QWidget(parent), m_workspace(workspace), m_platform(platform) {
+    : QWidget(parent), m_workspace(workspace), m_platform(platform), m_navigation(*this) {
     setObjectName(QStringLiteral("mainform"));
     setWindowTitle(QStringLiteral("Halvex Editor Proffesional"));
     setWindowIcon(Artwork::windowIcon());
     setFixedSize(kClientWidth, kClientHeight);
+    // The panes were laid out for an 8-point Windows dialog font; an Arial-metric font
+    // keeps their captions inside their labels elsewhere.
     QFont small = font();
+    small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                       QStringLiteral("Arial")});
     small.setPointSize(8);
     setFont(small);
     m_background = Artwork::background(size());
 
     m_tabs = new TabStrip(this);
+    connect(m_tabs, &TabStrip::tabClicked, this, &MainForm::tabSwitch);
+    m_panes = new EditPanes(this);
+    connect(m_panes, &EditPanes::fieldEdited, this,
+            [this](const std::string& key, const std::string& value) { overitem(key, value); });
+    connect(m_panes, &EditPanes::editWeaponClicked, this, &MainForm::editWeapon);
     buildNavigation();
+    buildToolWindows();
+
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { showHelp(QString()); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -68,14 +94,41 @@ void MainForm::buildNavigation() {
     m_menu->setFrameShape(QFrame::NoFrame);
     m_menu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMenuColours(kMenuText, kMenuBackground);
+    connect(m_menu, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { clickEntry(m_menu->indexOfTopLevelItem(item) + 1); });
+    connect(m_menu, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        clickEntry(m_menu->indexOfTopLevelItem(item) + 1);
+        doubleClickEntry();
+    });
+    connect(m_menu, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int) {
+        if (m_navigation.checkBoxes()) {
+            m_navigation.setChecked(m_menu->indexOfTopLevelItem(item) + 1, item->checkState(0) == Qt::Checked);
+        }
+    });
 
     m_ok = new LabelButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("lblbtn_0"));
     m_ok->setGeometry(pixelRect(6600, 4800, 1095, 255));
+    connect(m_ok, &LabelButton::clicked, this, &MainForm::pressOk);
     m_cancel = new LabelButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("lblbtn_1"));
     m_cancel->setGeometry(pixelRect(8160, 4800, 1095, 255));
+    connect(m_cancel, &LabelButton::clicked, this, &MainForm::pressCancel);
     setOkCancelVisible(false);
+}
+
+void MainForm::buildToolWindows() {
+    m_history = new HistoryWindow(m_workspace, m_platform, this);
+    connect(m_history, &HistoryWindow::saveRequested, this, [this] { saverules(); });
+    connect(m_history, &HistoryWindow::changesReportRequested, this, &MainForm::openChangesReport);
+    connect(m_history, &HistoryWindow::helpRequested, this, [this](const QString& topic) { showHelp(topic); });
+    connect(m_history, &HistoryWindow::closedByUser, this, [this] { m_historyTimer->stop(); });
+
+    m_changes = new ChangesWindow(m_workspace, m_platform, this);
+
+    m_historyTimer = new QTimer(this);
+    m_historyTimer->setInterval(kHistoryTimerMs);
+    connect(m_historyTimer, &QTimer::timeout, this, &MainForm::followActiveWindow);
 }
 
 void MainForm::setMenuColours(const QColor& text, const QColor& background) {
@@ -96,9 +149,19 @@ void MainForm::setOkCancelVisible(bool visible) {
     m_cancel->setVisible(visible);
 }
 
+void MainForm::message(const std::string& text, MessageIcon icon) {
+    m_platform.showMessage(text, icon, MessageButtons::Ok);
+}
+
+// ---- Start-up ----
+
 void MainForm::loadSequence() {
     const StartupResult started = startup(m_workspace, m_platform);
     if (started.rulesLoaded) applyTheme(readTheme(m_workspace.settings(), m_workspace.programDirectory()));
+    m_history->restorePosition();
+    m_history->refresh();
+    m_history->show();
+    m_historyTimer->start();
     resetmenu();
 }
 
@@ -124,7 +187,18 @@ void MainForm::paintEvent(QPaintEvent* /*event*/) {
     painter.drawPixmap(rect(), m_background);
 }
 
-void MainForm::addMenuEntry(const QString& text, int picture, const QString& section) {
+void MainForm::followActiveWindow() {
+    const std::string active = m_platform.activeWindowName();
+    if (active == "mainform" || active == "history") {
+        if (!m_history->isVisible()) m_history->show();
+    } else {
+        m_history->hide();
+    }
+}
+
+// ---- Navigation list ----
+
+void MainForm::addMenuEntry(const QString& text, int picture, const QString& section, bool checkable) {
     auto* item = new QTreeWidgetItem(m_menu, QStringList{text, section});
     // Entries without a picture keep its room, so every text starts in one column.
     static const QIcon blank = [] {
@@ -133,46 +207,77 @@ void MainForm::addMenuEntry(const QString& text, int picture, const QString& sec
         return QIcon(empty);
     }();
     item->setIcon(0, picture > 0 ? QIcon(Artwork::menuPicture(picture)) : blank);
+    if (checkable) {
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(0, Qt::Unchecked);
+    }
 }
 
-void MainForm::addMenuEntries(std::span<const editor::MenuEntry> entries) {
-    for (const auto& entry : entries) addMenuEntry(toQString(entry.text), entry.picture);
+void MainForm::syncMenu() {
+    if (m_navigation.revision() == m_shownNavigation) return;
+    m_shownNavigation = m_navigation.revision();
+    const QSignalBlocker quiet(m_menu);
+    m_menu->clear();
+    for (const auto& item : m_navigation.items()) {
+        addMenuEntry(toQString(item.text), item.picture, toQString(item.section), m_navigation.checkBoxes());
+        if (item.checked) m_menu->topLevelItem(m_menu->topLevelItemCount() - 1)->setCheckState(0, Qt::Checked);
+    }
+    setOkCancelVisible(m_navigation.okCancelVisible());
 }
 
 void MainForm::resetmenu() {
-    addMenuEntries(editor::rootEntries());
+    m_shownNavigation = ~std::uint64_t{0};
+    syncMenu();
+}
+
+void MainForm::clickEntry(int position) {
+    m_navigation.click(position);
+}
+
+void MainForm::doubleClickEntry() {
+    m_navigation.doubleClick();
+    syncMenu();
+}
+
+void MainForm::pressOk() {
+    m_navigation.ok();
+    syncMenu();
+}
+
+void MainForm::pressCancel() {
+    m_navigation.cancel();
+    syncMenu();
 }
 
 const std::vector<ListEntry>& MainForm::objectList(ListTarget target) const {
     return m_objectLists.at(static_cast<std::size_t>(target) - 1);
 }
 
+std::vector<ListEntry> MainForm::readList(std::string_view listName) {
+    m_menu->hide();
+    m_progress->setWidthTwips(0);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ListLoad loaded = loadListFile(m_workspace.programDirectory(), listName);
+    m_progress->advanceTwips(15 * static_cast<int>(loaded.entries.size()));
+    QApplication::restoreOverrideCursor();
+    m_progress->setWidthTwips(ProgressBar::kFullWidth);
+    m_menu->show();
+    if (!loaded.error.empty()) message(loaded.error, MessageIcon::Exclamation);
+    return std::move(loaded.entries);
+}
+
 bool MainForm::loadlist(std::string_view listName, ListTarget target) {
-    const bool toMenu = target == ListTarget::Navigation;
-    if (toMenu) {
-        m_menu->hide();
-        m_progress->setWidthTwips(0);
+    if (target == ListTarget::Navigation) {
+        const std::vector<ListEntry> entries = readList(listName);
         m_menu->clear();
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        for (const auto& entry : entries) addMenuEntry(toQString(entry.name), 0, toQString(entry.id));
+        setOkCancelVisible(true);
+        return !entries.empty();
     }
     ListLoad loaded = loadListFile(m_workspace.programDirectory(), listName);
-    if (toMenu) {
-        for (const auto& entry : loaded.entries) {
-            addMenuEntry(toQString(entry.name), 0, toQString(entry.id));
-            m_progress->advanceTwips(15);
-        }
-        QApplication::restoreOverrideCursor();
-        m_progress->setWidthTwips(ProgressBar::kFullWidth);
-        m_menu->show();
-        setOkCancelVisible(true);
-    } else {
-        m_objectLists.at(static_cast<std::size_t>(target) - 1) = std::move(loaded.entries);
-    }
-    if (!loaded.error.empty()) {
-        m_platform.showMessage(loaded.error, MessageIcon::Exclamation, MessageButtons::Ok);
-        return false;
-    }
-    return true;
+    m_objectLists.at(static_cast<std::size_t>(target) - 1) = std::move(loaded.entries);
+    if (!loaded.error.empty()) message(loaded.error, MessageIcon::Exclamation);
+    return loaded.error.empty();
 }
 
 void MainForm::createtab(const QString& caption, bool selected) {
@@ -182,5 +287,225 @@ void MainForm::createtab(const QString& caption, bool selected) {
 bool MainForm::exec(const std::string& target) {
     return m_platform.openDocument(target);
 }
+
+// ---- Loading an object ----
+
+void MainForm::clr() {
+    m_panes->hideAll();
+    m_tabs->reset();
+    m_currentSection.clear();
+    m_panes->clearFields();
+}
+
+bool MainForm::parseini(const std::string& section) {
+    m_currentSection.clear(); // filling the fields must record nothing
+    m_menu->hide();
+    m_progress->setWidthTwips(0);
+    const RulesText& rules = m_workspace.rules();
+    const bool found = rules.findSection(section).has_value();
+    if (!found) {
+        message(std::string(kAreaNotFound));
+    } else {
+        for (const auto& preset : editor::loadDefaults()) setvalues(preset.key, preset.value);
+        readSection(rules, section, [this](std::string_view key, std::string_view value) { setvalues(key, value); });
+    }
+    m_menu->show();
+    return found;
+}
+
+void MainForm::setvalues(std::string_view key, std::string_view value) {
+    m_panes->setValues(key, value);
+}
+
+void MainForm::overitem(std::string_view key, std::string_view value) {
+    if (m_currentSection.empty()) return;
+    m_workspace.changes().record(m_currentSection, key, value);
+    changeListUsed();
+}
+
+void MainForm::changeListUsed() {
+    // A palette the user closed comes back when the change list is next used; the
+    // timer stays off, so from then on it no longer hides with the program.
+    m_history->refresh();
+    if (!m_historyTimer->isActive() && !m_history->isVisible()) m_history->show();
+}
+
+void MainForm::showTabZero(const QString& caption) {
+    m_tabs->setCaption(0, caption);
+    m_tabs->tab(0)->show();
+    m_tabs->select(0);
+}
+
+void MainForm::loadObject(std::string_view kind, std::string_view section) {
+    const std::string name(section);
+    clr();
+    m_tabs->tab(0)->show();
+    for (const auto caption : editor::tabCaptionsFor(kind)) createtab(toQString(caption), false);
+    const bool found = parseini(name);
+    tabSwitch(0);
+    if (found) m_currentSection = name;
+}
+
+void MainForm::loadGeneralView(std::string_view /*mode*/, std::string_view tabCaption, std::string_view pane) {
+    clr();
+    showTabZero(toQString(tabCaption));
+    if (parseini("General")) m_currentSection = "General";
+    m_panes->setPaneVisible(pane, true);
+}
+
+void MainForm::remoteload(const std::string& section, const std::string& kind) {
+    m_currentSection = section;
+    m_navigation.setMode(kind);
+    tabSwitch(0);
+    m_tabs->tab(0)->show();
+    for (const auto caption : editor::tabCaptionsFor(kind)) createtab(toQString(caption), false);
+}
+
+void MainForm::tabSwitch(int index) {
+    if (index < 0 || index >= m_tabs->count()) return;
+    m_tabs->select(index);
+    const std::string caption = fromQString(m_tabs->caption(index));
+    for (const auto& change : editor::tabSwitchPanes(caption, m_navigation.loadedKind())) {
+        m_panes->setPaneVisible(change.pane, change.visible);
+    }
+}
+
+void MainForm::editWeapon(int index) {
+    static constexpr std::array<std::pair<std::string_view, int>, 3> kWeaponCombo = {
+        std::pair{std::string_view("maincombo"), 1}, std::pair{std::string_view("maincombo"), 2},
+        std::pair{std::string_view("elitecmb"), editor::kNoIndex}};
+    if (index < 0 || index >= static_cast<int>(kWeaponCombo.size())) return;
+    const auto& [array, member] = kWeaponCombo.at(static_cast<std::size_t>(index));
+    const std::string weapon = fromQString(m_panes->text(array, member));
+    if (editor::isNoWeapon(weapon)) return;
+    m_navigation.setMode("weapons");
+    clr();
+    showTabZero(QStringLiteral("Main"));
+    // Edits on the weapon opened this way are recorded under the weapon's own section.
+    if (parseini(weapon)) m_currentSection = weapon;
+    m_panes->setPaneVisible("weapmain", true);
+    syncMenu();
+}
+
+// ---- Saving and leaving ----
+
+bool MainForm::saverules() {
+    if (m_workspace.changes().empty()) return false;
+    m_menu->hide();
+    m_progress->setWidthTwips(0);
+    m_status->setText(QStringLiteral("Saving..."));
+    m_status->repaint();
+    const SaveOutcome outcome = m_workspace.saveChanges();
+    for (std::size_t i = 0; i < outcome.missingSections.size(); ++i) message("Error is Saving!");
+    m_progress->setWidthTwips(ProgressBar::kFullWidth);
+    m_menu->show();
+    m_status->setText(QStringLiteral("Loading..."));
+    changeListUsed();
+    m_changes->refresh();
+    if (!outcome.written) {
+        message(outcome.error, MessageIcon::Critical);
+        return false;
+    }
+    message("Rules.ini Saved!");
+    return true;
+}
+
+bool MainForm::savetext() {
+    const auto written = m_workspace.saveRulesText();
+    if (!written.ok) {
+        message("Rules.ini could not be saved to " + files::textFromPath(m_workspace.gameFile(kRulesFileName)) +
+                    ": " + written.error,
+                MessageIcon::Critical);
+    }
+    return written.ok;
+}
+
+void MainForm::showHelp(const QString& topic) {
+    // The help pages live on the maker's web server; until the help window opens them
+    // inside the program, the desktop's browser shows them.
+    const std::string address =
+        topic.isEmpty() ? web::helpIndexAddress() : web::helpTopicAddress(fromQString(topic));
+    m_lastHelpAddress = toQString(address);
+    exec(address);
+}
+
+bool MainForm::exitSequence() {
+    if (m_workspace.hasUnsavedChanges()) {
+        changeListUsed();
+        const MessageAnswer answer = m_platform.showMessage(std::string(kExitQuestion), MessageIcon::Exclamation,
+                                                            MessageButtons::YesNoCancel, kApplicationTitle);
+        if (answer == MessageAnswer::Cancel) return false;
+        // A save that could not be written must not end the program with the edits lost.
+        if (answer == MessageAnswer::Yes && !saverules()) return false;
+    }
+    m_exiting = true;
+    m_historyTimer->stop();
+    m_history->close();
+    m_changes->close();
+    emit exitRequested();
+    close();
+    return true;
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    if (m_exiting || exitSequence()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+// ---- Commands whose windows live elsewhere ----
+
+void MainForm::save() {
+    saverules();
+}
+
+void MainForm::showHelp() {
+    showHelp(QString());
+}
+
+void MainForm::exitProgram() {
+    exitSequence();
+}
+
+void MainForm::runGame() {
+    const auto game = files::findIgnoreCase(files::pathFromText(m_workspace.gameDirectory()), "sun.exe");
+    if (!game) return;
+    showMinimized();
+    m_platform.startProgram(*game);
+}
+
+void MainForm::openChangesReport() {
+    m_changes->refresh();
+    m_changes->show();
+    m_changes->raise();
+}
+
+void MainForm::loadObjectLists(const std::array<int, 2>& progressSteps) {
+    m_menu->hide();
+    m_progress->setWidthTwips(0);
+    loadlist("units", ListTarget::Units);
+    m_progress->setWidthTwips(progressSteps[0]);
+    m_progress->repaint();
+    loadlist("buildings", ListTarget::Buildings);
+    m_progress->setWidthTwips(progressSteps[1]);
+    m_progress->repaint();
+}
+
+void MainForm::prepareAddDelete() {
+    loadObjectLists({800, 1600});
+    loadlist("weapons", ListTarget::Weapons);
+    m_menu->show();
+}
+
+void MainForm::makeStats(const std::vector<std::string>& /*tickedStatsEntries*/) {
+    loadObjectLists({1200, 2400});
+    m_menu->show();
+}
+
+void MainForm::openSourceEditor() {}
+void MainForm::openOnline() {}
+void MainForm::openModCreator() {}
 
 } // namespace halvex::ui

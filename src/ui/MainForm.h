@@ -3,30 +3,35 @@
 #include "core/ListFile.h"
 #include "core/Theme.h"
 #include "core/Workspace.h"
-#include "core/editor/MenuSets.h"
+#include "core/editor/Navigation.h"
 #include "core/platform/Platform.h"
 
 #include <QPixmap>
 #include <QWidget>
 
 #include <array>
-#include <span>
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
 class QLabel;
+class QTimer;
 class QTreeWidget;
 
 namespace halvex::ui {
 
+class ChangesWindow;
+class EditPanes;
+class HistoryWindow;
 class LabelButton;
 class ProgressBar;
 class TabStrip;
 
 // The editor's main window, "mainform": a fixed 640 x 480 client area with the edit
 // panes at the left and the navigation list, its OK/Cancel buttons, the status label
-// and the progress bar at the right.
-class MainForm : public QWidget {
+// and the progress bar at the right. It carries out what the navigation decides.
+class MainForm : public QWidget, private editor::NavigationHost {
     Q_OBJECT
 public:
     // Where loadlist puts the entries: the navigation list or one of the hidden object lists.
@@ -38,7 +43,7 @@ public:
     MainForm(Workspace& workspace, Platform& platform, QWidget* parent = nullptr);
     ~MainForm() override;
 
-    // Start-up in order: settings and rules text, the theme, the root entries.
+    // Start-up in order: settings and rules text, the theme, the history palette, the root entries.
     void loadSequence();
 
     void resetmenu();
@@ -49,36 +54,103 @@ public:
     bool exec(const std::string& target);
     void applyTheme(const Theme& theme);
 
+    // Loading an object: clr, then parseini (load defaults first, then every key line
+    // of the section through setvalues), then the caller names the current section.
+    void clr();
+    bool parseini(const std::string& section);
+    void setvalues(std::string_view key, std::string_view value);
+    void overitem(std::string_view key, std::string_view value);
+    void remoteload(const std::string& section, const std::string& kind);
+    void tabSwitch(int index);
+    void editWeapon(int index);
+
+    // Applies the ticked edits and writes rules.ini; false when nothing was written.
+    bool saverules();
+    bool savetext();
+    void showHelp(const QString& topic);
+    // Asks about unsaved changes, then closes every window; false when the user stayed.
+    bool exitSequence();
+
+    const std::string& currentSection() const { return m_currentSection; }
+    const editor::Navigation& navigation() const { return m_navigation; }
     const std::vector<ListEntry>& objectList(ListTarget target) const;
 
     QTreeWidget* menu() const { return m_menu; }
     TabStrip& tabs() const { return *m_tabs; }
+    EditPanes& panes() const { return *m_panes; }
     ProgressBar* progressBar() const { return m_progress; }
     QLabel* statusLabel() const { return m_status; }
     LabelButton* okButton() const { return m_ok; }
     LabelButton* cancelButton() const { return m_cancel; }
+    HistoryWindow* historyWindow() const { return m_history; }
+    ChangesWindow* changesWindow() const { return m_changes; }
+    QTimer* historyTimer() const { return m_historyTimer; }
     bool hasCustomBackground() const { return m_customBackground; }
+    bool isExiting() const { return m_exiting; }
+    const QString& lastHelpAddress() const { return m_lastHelpAddress; }
+
+    // The navigation list's events, as the widgets deliver them (positions 1-based).
+    void clickEntry(int position);
+    void doubleClickEntry();
+    void pressOk();
+    void pressCancel();
+
+    // One tick of the timer that keeps the history palette in step with the program.
+    void followActiveWindow();
+
+signals:
+    void exitRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // NavigationHost
+    std::vector<ListEntry> readList(std::string_view listName) override;
+    void loadObject(std::string_view kind, std::string_view section) override;
+    void loadGeneralView(std::string_view mode, std::string_view tabCaption, std::string_view pane) override;
+    void openSourceEditor() override;
+    void runGame() override;
+    void openOnline() override;
+    void save() override;
+    void showHelp() override;
+    void exitProgram() override;
+    void openModCreator() override;
+    void openChangesReport() override;
+    void prepareAddDelete() override;
+    void makeStats(const std::vector<std::string>& tickedStatsEntries) override;
+
     void buildNavigation();
-    void addMenuEntries(std::span<const editor::MenuEntry> entries);
-    void addMenuEntry(const QString& text, int picture, const QString& section = {});
+    void buildToolWindows();
+    void syncMenu();
+    void addMenuEntry(const QString& text, int picture, const QString& section = {}, bool checkable = false);
     void setOkCancelVisible(bool visible);
     void setMenuColours(const QColor& text, const QColor& background);
+    void showTabZero(const QString& caption);
+    void loadObjectLists(const std::array<int, 2>& progressSteps);
+    void changeListUsed();
+    void message(const std::string& text, MessageIcon icon = MessageIcon::None);
 
     Workspace& m_workspace;
     Platform& m_platform;
+    editor::Navigation m_navigation;
+    std::uint64_t m_shownNavigation = ~std::uint64_t{0};
+    std::string m_currentSection;
     QPixmap m_background;
     bool m_customBackground = false;
+    bool m_exiting = false;
+    QString m_lastHelpAddress;
     QTreeWidget* m_menu = nullptr;
     LabelButton* m_ok = nullptr;
     LabelButton* m_cancel = nullptr;
     QLabel* m_status = nullptr;
     ProgressBar* m_progress = nullptr;
     TabStrip* m_tabs = nullptr;
+    EditPanes* m_panes = nullptr;
+    HistoryWindow* m_history = nullptr;
+    ChangesWindow* m_changes = nullptr;
+    QTimer* m_historyTimer = nullptr;
     std::array<std::vector<ListEntry>, 3> m_objectLists;
 };
 

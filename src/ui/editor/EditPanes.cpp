@@ -1,0 +1,253 @@
+#include "ui/editor/EditPanes.h"
+
+#include "core/editor/Binding.h"
+#include "core/Text.h"
+#include "ui/Artwork.h"
+#include "ui/QtText.h"
+#include "ui/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace halvex::ui {
+namespace {
+
+using editor::FieldKind;
+using editor::FieldSpec;
+
+QRect pixelRect(const editor::TwipRect& r) {
+    return ui::pixelRect(r.left, r.top, r.width, r.height);
+}
+
+QString objectNameOf(const FieldSpec& spec) {
+    const QString array = toQString(spec.array);
+    return spec.index == editor::kNoIndex ? array : array + QStringLiteral("_") + QString::number(spec.index);
+}
+
+const QColor kPaneBorder(128, 128, 128);
+const QColor kFieldBackground(192, 192, 192);
+
+// Palettes rather than style sheets, so the window's font reaches every caption.
+void setColours(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette look = widget->palette();
+    look.setColor(role, colour);
+    widget->setPalette(look);
+}
+
+void lookLikeField(QWidget* widget) {
+    setColours(widget, QPalette::Base, kFieldBackground);
+    setColours(widget, QPalette::Button, kFieldBackground);
+    setColours(widget, QPalette::Text, Qt::black);
+    setColours(widget, QPalette::ButtonText, Qt::black);
+}
+
+} // namespace
+
+EditPanes::EditPanes(QWidget* window) : QObject(window) {
+    for (const auto& spec : editor::panes()) m_panes.emplace(std::string(spec.name), buildPane(window, spec));
+    for (const auto& spec : editor::fields()) {
+        QFrame* owner = pane(spec.pane);
+        if (spec.hasLabel()) {
+            auto* label = new QLabel(toQString(spec.caption), owner);
+            label->setObjectName(toQString(spec.labelArray) +
+                                 (spec.labelIndex == editor::kNoIndex ? QString()
+                                                                      : QStringLiteral("_") +
+                                                                            QString::number(spec.labelIndex)));
+            label->setGeometry(pixelRect(spec.labelRect));
+            setColours(label, QPalette::WindowText, Qt::white);
+        }
+        QWidget* widget = buildField(owner, spec);
+        widget->setObjectName(objectNameOf(spec));
+        widget->setGeometry(pixelRect(spec.rect));
+        if (!spec.tooltip.empty()) widget->setToolTip(toQString(spec.tooltip));
+        m_fields.emplace(&spec, widget);
+    }
+    hideAll();
+}
+
+QFrame* EditPanes::buildPane(QWidget* window, const editor::PaneSpec& spec) {
+    auto* frame = new QFrame(window);
+    frame->setObjectName(toQString(spec.name));
+    frame->setGeometry(pixelRect(spec.rect));
+    // The General pane takes the desktop's menu-text colour, which is black on the
+    // desktops the game runs on; every pane has the grey border line.
+    frame->setAutoFillBackground(true);
+    setColours(frame, QPalette::Window,
+               spec.menuTextBackground ? frame->palette().color(QPalette::WindowText) : QColor(Qt::black));
+    setColours(frame, QPalette::WindowText, kPaneBorder);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(1);
+    return frame;
+}
+
+QWidget* EditPanes::buildField(QFrame* owner, const FieldSpec& spec) {
+    switch (spec.kind) {
+    case FieldKind::TextField: return buildTextField(owner, spec);
+    case FieldKind::Combo: return buildCombo(owner, spec);
+    case FieldKind::CheckBox: return buildCheckBox(owner, spec);
+    case FieldKind::OwnerPicker: return buildOwnerPicker(owner, spec);
+    case FieldKind::AbilityList: return buildAbilityList(owner, spec);
+    case FieldKind::Button: break;
+    }
+    return buildButton(owner, spec);
+}
+
+QWidget* EditPanes::buildTextField(QFrame* owner, const FieldSpec& spec) {
+    auto* edit = new QLineEdit(owner);
+    lookLikeField(edit);
+    const bool landSpeed = spec.array == "landedit";
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, landSpeed, key = spec.key](const QString& now) {
+        if (landSpeed) {
+            if (const auto fixed = editor::landSpeedFix(fromQString(now))) {
+                // Setting the text runs this handler once more, which then records.
+                edit->setText(toQString(fixed->text));
+                edit->setCursorPosition(fixed->cursor);
+                return;
+            }
+        }
+        emitEdit(key, now);
+    });
+    return edit;
+}
+
+QWidget* EditPanes::buildCombo(QFrame* owner, const FieldSpec& spec) {
+    auto* combo = new QComboBox(owner);
+    lookLikeField(combo);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    for (const auto preset : spec.presets) combo->addItem(toQString(preset));
+    combo->setCurrentIndex(-1);
+    combo->setEditText({});
+    // Picking an entry is reported as well as typing.
+    connect(combo, &QComboBox::editTextChanged, this, [this, key = spec.key](const QString& now) { emitEdit(key, now); });
+    connect(combo, &QComboBox::activated, this, [this, combo, key = spec.key](int) { emitEdit(key, combo->currentText()); });
+    return combo;
+}
+
+QWidget* EditPanes::buildCheckBox(QFrame* owner, const FieldSpec& spec) {
+    auto* box = new QCheckBox(toQString(spec.caption), owner);
+    setColours(box, QPalette::WindowText, Qt::white);
+    setColours(box, QPalette::Window, Qt::black);
+    box->setBackgroundRole(QPalette::Window);
+    box->setAutoFillBackground(true);
+    connect(box, &QCheckBox::clicked, this, [this, key = spec.key](bool ticked) {
+        emit fieldEdited(std::string(key), editor::checkBoxValue(ticked));
+    });
+    return box;
+}
+
+QWidget* EditPanes::buildOwnerPicker(QFrame* owner, const FieldSpec& spec) {
+    auto* picker = new QComboBox(owner);
+    lookLikeField(picker);
+    for (const auto& entry : editor::ownerEntries()) {
+        picker->addItem(QIcon(Artwork::menuPicture(entry.picture)), toQString(entry.text));
+    }
+    picker->setCurrentIndex(-1);
+    // Only picks are reported; nothing can be typed into it.
+    connect(picker, &QComboBox::activated, this,
+            [this, picker, key = spec.key](int) { emitEdit(key, picker->currentText()); });
+    return picker;
+}
+
+QWidget* EditPanes::buildAbilityList(QFrame* owner, const FieldSpec& /*spec*/) {
+    m_abilities = new QListWidget(owner);
+    lookLikeField(m_abilities);
+    for (const auto entry : editor::abilityEntries()) {
+        auto* item = new QListWidgetItem(toQString(entry), m_abilities);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    connect(m_abilities, &QListWidget::itemChanged, this, [this](QListWidgetItem*) {
+        std::vector<bool> ticked;
+        for (int i = 0; i < m_abilities->count(); ++i) ticked.push_back(m_abilities->item(i)->checkState() == Qt::Checked);
+        emit fieldEdited("EliteAbilities", editor::abilityListValue(ticked));
+    });
+    return m_abilities;
+}
+
+QWidget* EditPanes::buildButton(QFrame* owner, const FieldSpec& spec) {
+    auto* button = new QPushButton(toQString(spec.caption), owner);
+    connect(button, &QPushButton::clicked, this, [this, index = spec.index] { emit editWeaponClicked(index); });
+    return button;
+}
+
+void EditPanes::emitEdit(std::string_view key, const QString& value) {
+    emit fieldEdited(std::string(key), editor::singleLine(fromQString(value)));
+}
+
+QFrame* EditPanes::pane(std::string_view name) const {
+    const auto it = m_panes.find(name);
+    return it == m_panes.end() ? nullptr : it->second;
+}
+
+void EditPanes::setPaneVisible(std::string_view name, bool visible) {
+    if (QFrame* frame = pane(name)) frame->setVisible(visible);
+}
+
+bool EditPanes::isPaneVisible(std::string_view name) const {
+    const QFrame* frame = pane(name);
+    return frame != nullptr && !frame->isHidden();
+}
+
+void EditPanes::hideAll() {
+    for (auto& [name, frame] : m_panes) frame->hide();
+}
+
+QWidget* EditPanes::field(std::string_view array, int index) const {
+    const FieldSpec* spec = editor::findField(array, index);
+    const auto it = spec ? m_fields.find(spec) : m_fields.end();
+    return it == m_fields.end() ? nullptr : it->second;
+}
+
+QString EditPanes::text(std::string_view array, int index) const {
+    QWidget* widget = field(array, index);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentText();
+    return {};
+}
+
+void EditPanes::putValue(const FieldSpec& spec, QWidget* widget, std::string_view value) {
+    switch (spec.kind) {
+    case FieldKind::TextField: static_cast<QLineEdit*>(widget)->setText(toQString(value)); break;
+    case FieldKind::Combo: static_cast<QComboBox*>(widget)->setEditText(toQString(value)); break;
+    case FieldKind::CheckBox:
+        static_cast<QCheckBox*>(widget)->setChecked(editor::tickOf(value) == editor::Tick::Ticked);
+        break;
+    case FieldKind::OwnerPicker:
+        static_cast<QComboBox*>(widget)->setCurrentIndex(static_cast<int>(editor::ownerEntryIndex(value)));
+        break;
+    case FieldKind::AbilityList:
+    case FieldKind::Button: break;
+    }
+}
+
+void EditPanes::setValues(std::string_view key, std::string_view value) {
+    for (const FieldSpec* spec : editor::fieldsForKey(key)) putValue(*spec, m_fields.at(spec), value);
+    if (text::equalsIgnoreCase(key, "EliteAbilities")) {
+        const std::vector<bool> ticks = editor::abilityTicks(value);
+        for (int i = 0; i < m_abilities->count(); ++i) {
+            if (ticks.at(static_cast<std::size_t>(i))) m_abilities->item(i)->setCheckState(Qt::Checked);
+        }
+    }
+}
+
+void EditPanes::clearFields() {
+    for (auto& [spec, widget] : m_fields) {
+        switch (spec->kind) {
+        case FieldKind::TextField: static_cast<QLineEdit*>(widget)->clear(); break;
+        case FieldKind::Combo: static_cast<QComboBox*>(widget)->setEditText({}); break;
+        case FieldKind::CheckBox: static_cast<QCheckBox*>(widget)->setChecked(false); break;
+        case FieldKind::OwnerPicker: static_cast<QComboBox*>(widget)->setCurrentIndex(-1); break;
+        case FieldKind::AbilityList:
+        case FieldKind::Button: break;
+        }
+    }
+    for (int i = 0; i < m_abilities->count(); ++i) m_abilities->item(i)->setCheckState(Qt::Unchecked);
+}
+
+} // namespace halvex::ui

@@ -1,0 +1,135 @@
+#include "ui/tools/HistoryWindow.h"
+
+#include "core/BlockDocument.h"
+#include "core/Theme.h"
+#include "ui/Artwork.h"
+#include "ui/QtText.h"
+#include "ui/Twips.h"
+#include "ui/tools/WindowDragger.h"
+
+#include <QEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include <string>
+
+namespace halvex::ui {
+namespace {
+
+constexpr const char* kBlock = "History";
+
+// The stored coordinate in pixels, or nothing when it is missing or no number.
+std::optional<int> storedCoordinate(const std::string& settings, const char* key) {
+    const std::string value = GetItem(settings, kBlock, key);
+    if (isItemError(value)) return std::nullopt;
+    const std::optional<int> number = parseThemeNumber(value);
+    if (!number) return std::nullopt;
+    return pixels(*number);
+}
+
+} // namespace
+
+HistoryWindow::HistoryWindow(Workspace& workspace, Platform& platform, QWidget* parent)
+    : ToolWindow(QStringLiteral(" History Pallete"), QSize(kClientWidth, kClientHeight), HelpButton::Shown, parent),
+      m_workspace(workspace), m_platform(platform) {
+    setObjectName(QStringLiteral("history"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("calist"));
+    m_list->setGeometry(4, 20, 190, 138);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->viewport()->installEventFilter(this);
+    connect(m_list, &QListWidget::itemChanged, this, &HistoryWindow::onItemChanged);
+
+    m_report = new QPushButton(QStringLiteral("Changes Report"), this);
+    m_report->setObjectName(QStringLiteral("Command1_0"));
+    m_report->setGeometry(4, 163, 112, 25);
+    connect(m_report, &QPushButton::clicked, this, &HistoryWindow::changesReportRequested);
+
+    m_save = new QPushButton(QStringLiteral("Save!"), this);
+    m_save->setObjectName(QStringLiteral("Command1_1"));
+    m_save->setGeometry(120, 163, 74, 25);
+    connect(m_save, &QPushButton::clicked, this, &HistoryWindow::saveRequested);
+
+    connect(helpButton(), &QToolButton::clicked, this, &HistoryWindow::enterHelpMode);
+    connect(&dragger(), &WindowDragger::released, this, &HistoryWindow::storePosition);
+
+    fill();
+}
+
+void HistoryWindow::refresh() {
+    if (m_shownRevision != m_workspace.changes().revision()) fill();
+}
+
+void HistoryWindow::fill() {
+    const auto& entries = m_workspace.changes().entries();
+    const int current = m_list->currentRow();
+    const QSignalBlocker quiet(m_list);
+    m_list->clear();
+    for (const ChangeEntry& entry : entries) {
+        auto* item = new QListWidgetItem(toQString(entry.text), m_list);
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(entry.ticked ? Qt::Checked : Qt::Unchecked);
+    }
+    if (current >= 0 && current < m_list->count()) m_list->setCurrentRow(current);
+    m_shownRevision = m_workspace.changes().revision();
+}
+
+void HistoryWindow::onItemChanged(QListWidgetItem* item) {
+    const int row = m_list->row(item);
+    if (row < 0) return;
+    m_workspace.changes().setTicked(static_cast<std::size_t>(row), item->checkState() == Qt::Checked);
+    // The list already shows this tick; re-reading it would only lose the scroll position.
+    m_shownRevision = m_workspace.changes().revision();
+}
+
+void HistoryWindow::restorePosition() {
+    const std::string& settings = m_workspace.settings();
+    const std::optional<int> x = storedCoordinate(settings, "X");
+    const std::optional<int> y = storedCoordinate(settings, "Y");
+    move(x.value_or(this->x()), y.value_or(this->y()));
+}
+
+void HistoryWindow::storePosition() {
+    std::string settings = m_workspace.settings();
+    settings = WriteItem(settings, kBlock, "X", std::to_string(twips(x())));
+    settings = WriteItem(settings, kBlock, "Y", std::to_string(twips(y())));
+    m_workspace.setSettings(std::move(settings));
+    const files::WriteResult written = m_workspace.saveSettings();
+    if (!written.ok) {
+        m_platform.showMessage("The window position could not be saved to " +
+                                   files::textFromPath(m_workspace.settingsPath()) + ": " + written.error,
+                               MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
+void HistoryWindow::enterHelpMode() {
+    setCursor(Artwork::helpCursor());
+    m_helpMode = true;
+}
+
+bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The click goes on to the list, so it still selects the entry under the pointer.
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress && m_helpMode) {
+        m_helpMode = false;
+        unsetCursor();
+        emit helpRequested(QString::fromLatin1(kHelpTopic));
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+void HistoryWindow::showEvent(QShowEvent* event) {
+    refresh();
+    ToolWindow::showEvent(event);
+}
+
+void HistoryWindow::closeClicked() {
+    hide();
+    emit closedByUser();
+}
+
+} // namespace halvex::ui

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/Workspace.h"
+#include "core/platform/Platform.h"
+#include "ui/tools/ToolWindow.h"
+
+#include <cstdint>
+#include <optional>
+
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace halvex::ui {
+
+// "history": the always-on-top palette that shows the change list. It only shows the
+// workspace's list, so hiding or closing it never loses an entry.
+class HistoryWindow : public ToolWindow {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 198;
+    static constexpr int kClientHeight = 192;
+    static constexpr const char* kHelpTopic = "thistory";
+
+    HistoryWindow(Workspace& workspace, Platform& platform, QWidget* parent = nullptr);
+
+    // Re-reads the change list when it changed since it was last shown.
+    void refresh();
+    // Places the window where the settings document's "History" block says; a missing
+    // or unreadable coordinate keeps the current one.
+    void restorePosition();
+
+    bool inHelpMode() const { return m_helpMode; }
+
+    QListWidget* changeList() const { return m_list; }
+    QPushButton* reportButton() const { return m_report; }
+    QPushButton* saveButton() const { return m_save; }
+
+signals:
+    void saveRequested();
+    void changesReportRequested();
+    void helpRequested(const QString& topic);
+    void closedByUser();
+
+protected:
+    void closeClicked() override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fill();
+    void storePosition();
+    void enterHelpMode();
+    void onItemChanged(QListWidgetItem* item);
+
+    Workspace& m_workspace;
+    Platform& m_platform;
+    QListWidget* m_list = nullptr;
+    QPushButton* m_report = nullptr;
+    QPushButton* m_save = nullptr;
+    std::optional<std::uint64_t> m_shownRevision;
+    bool m_helpMode = false;
+};
+
+} // namespace halvex::ui

@@ -1,0 +1,132 @@
+#include "core/RulesSaver.h"
+
+#include <gtest/gtest.h>
+
+namespace halvex {
+namespace {
+
+const std::string kE1 = "[E1]\r\nCost=300 ;price\r\nSpeed=5\r\n\r\n[E2]\r\nCost=10\r\n";
+
+std::vector<ChangeEntry> ticked(std::initializer_list<const char*> texts) {
+    std::vector<ChangeEntry> entries;
+    for (const char* text : texts) entries.push_back({text, true});
+    return entries;
+}
+
+AppliedChanges applyTo(const std::string& text, const std::vector<ChangeEntry>& entries) {
+    return applyChanges(RulesText(text), entries);
+}
+
+std::string applied(const std::string& text, std::initializer_list<const char*> entries) {
+    return applyTo(text, ticked(entries)).text;
+}
+
+TEST(RulesSaver, ChangesAKeyLineInPlaceAndReportsItsOldValueWithTheComment) {
+    const auto result = applyTo(kE1, ticked({"[E1] Cost=500"}));
+
+    EXPECT_EQ(result.text, "[E1]\r\nCost=500\r\nSpeed=5\r\n\r\n[E2]\r\nCost=10\r\n");
+    ASSERT_EQ(result.rows.size(), 1u);
+    EXPECT_EQ(result.rows[0].item, "[E1] Cost");
+    EXPECT_EQ(result.rows[0].oldValue, "300 ;price");
+    EXPECT_EQ(result.rows[0].newValue, "500");
+    EXPECT_TRUE(result.missingSections.empty());
+}
+
+TEST(RulesSaver, TheSectionsLastLinesAndItsBlankLinesStayInPlace) {
+    EXPECT_EQ(applied(kE1, {"[E1] Speed=7"}), "[E1]\r\nCost=300 ;price\r\nSpeed=7\r\n\r\n[E2]\r\nCost=10\r\n");
+    EXPECT_EQ(applied(kE1, {"[E1] Armor=heavy"}),
+              "[E1]\r\nCost=300 ;price\r\nSpeed=5\r\nArmor=heavy\r\n\r\n[E2]\r\nCost=10\r\n");
+    EXPECT_EQ(applied("[E1]\r\nSpeed=5\r\n[E2]\r\n", {"[E1] Armor=heavy"}),
+              "[E1]\r\nSpeed=5\r\nArmor=heavy\r\n[E2]\r\n")
+        << "no blank line before the next header";
+    EXPECT_EQ(applied("[E1]\r\n\r\n[E2]\r\n", {"[E1] Armor=heavy"}), "[E1]\r\nArmor=heavy\r\n\r\n[E2]\r\n")
+        << "a section of no lines gets the key under its header";
+    EXPECT_EQ(applied("[E1]\r\nSpeed=5\r\n\r\n; *** Nod units ***\r\n[E2]\r\n", {"[E1] Armor=heavy"}),
+              "[E1]\r\nSpeed=5\r\nArmor=heavy\r\n\r\n; *** Nod units ***\r\n[E2]\r\n")
+        << "the comment that introduces the next section stays with it";
+}
+
+TEST(RulesSaver, TheWholeSectionUpToTheNextHeaderIsSearchedAndNoKeyIsWrittenTwice) {
+    const std::string text = "[E1]\r\nCost=300\r\n\r\nSpeed=5\r\n\r\n[E2]\r\n";
+    const auto result = applyTo(text, ticked({"[E1] Speed=7"}));
+    EXPECT_EQ(result.text, "[E1]\r\nCost=300\r\n\r\nSpeed=7\r\n\r\n[E2]\r\n");
+    EXPECT_EQ(result.rows[0].oldValue, "5");
+
+    EXPECT_EQ(applied("[E1]\r\nCost=1\r\nCost=2\r\n", {"[E1] Cost=3"}), "[E1]\r\nCost=3\r\nCost=2\r\n")
+        << "of two lines of one key only the first changes";
+}
+
+TEST(RulesSaver, OnlyTheKeysOwnLineIsTheKeyLine) {
+    const std::string text = "[E1]\r\nMaxCost=9\r\nCostX=1\r\n; Cost=4 was too cheap\r\nName=x Cost=2\r\n"
+                             "cost = 300 ;price\r\n\r\n[E2]\r\nCost=10\r\n";
+    const auto result = applyTo(text, ticked({"[E1] Cost=1"}));
+
+    EXPECT_EQ(result.text, "[E1]\r\nMaxCost=9\r\nCostX=1\r\n; Cost=4 was too cheap\r\nName=x Cost=2\r\n"
+                           "cost = 1\r\n\r\n[E2]\r\nCost=10\r\n")
+        << "blanks around = and the letter case of the key are the line's own";
+    EXPECT_EQ(result.rows[0].oldValue, "300 ;price");
+
+    EXPECT_EQ(applied("[E1]\r\nMaxCost=9\r\n[E2]\r\nCost=10\r\n", {"[E1] Cost=1"}),
+              "[E1]\r\nMaxCost=9\r\nCost=1\r\n[E2]\r\nCost=10\r\n")
+        << "a key the section lacks is added to it, not taken from the next section";
+}
+
+TEST(RulesSaver, FindsTheSectionOnlyByItsHeader) {
+    const std::string text = "; see [E1] below\r\nCost=1\r\nName=[E1] Cost=2\r\n[E1]\r\nCost=300\r\n";
+    EXPECT_EQ(applied(text, {"[E1] Cost=500"}),
+              "; see [E1] below\r\nCost=1\r\nName=[E1] Cost=2\r\n[E1]\r\nCost=500\r\n");
+
+    const std::string twoCases = "[Repair]\r\nMission=1\r\n[REPAIR]\r\nCost=800\r\n";
+    EXPECT_EQ(applied(twoCases, {"[REPAIR] Cost=900"}), "[Repair]\r\nMission=1\r\n[REPAIR]\r\nCost=900\r\n");
+    EXPECT_EQ(applied(twoCases, {"[repair] Cost=900"}), "[Repair]\r\nMission=1\r\nCost=900\r\n[REPAIR]\r\nCost=800\r\n")
+        << "without an exact match, the first";
+}
+
+TEST(RulesSaver, UntickedEntriesAreDroppedAndMissingSectionsReported) {
+    std::vector<ChangeEntry> entries = ticked({"[E1] Cost=500", "[GONE] Cost=1", "[E2] Cost=20", "[GONE] Speed=2"});
+    entries[0].ticked = false;
+
+    const auto result = applyTo(kE1, entries);
+
+    EXPECT_EQ(result.text, "[E1]\r\nCost=300 ;price\r\nSpeed=5\r\n\r\n[E2]\r\nCost=20\r\n");
+    ASSERT_EQ(result.rows.size(), 3u);
+    EXPECT_EQ(result.rows[0].item, "[GONE] Cost");
+    EXPECT_EQ(result.rows[0].oldValue, "");
+    EXPECT_EQ(result.rows[0].newValue, "1");
+    EXPECT_EQ(result.rows[1].item, "[E2] Cost");
+    EXPECT_EQ(result.rows[1].oldValue, "10");
+    EXPECT_EQ(result.missingSections, (std::vector<std::string>{"[GONE]", "[GONE]"}));
+}
+
+TEST(RulesSaver, TheLastSectionWithoutAClosingLineBreak) {
+    EXPECT_EQ(applied("[E1]\r\nCost=300", {"[E1] Cost=5", "[E1] Armor=heavy"}), "[E1]\r\nCost=5\r\nArmor=heavy");
+    EXPECT_EQ(applied("[A]\r\nX=1\r\n[E1]", {"[E1] Armor=heavy"}), "[A]\r\nX=1\r\n[E1]\r\nArmor=heavy");
+    EXPECT_EQ(applied("[E1]\r\nCost=300\r\n", {"[E1] Armor=heavy"}), "[E1]\r\nCost=300\r\nArmor=heavy\r\n");
+}
+
+TEST(RulesSaver, EntriesApplyInListOrderEachOnTheResultOfTheOneBefore) {
+    const auto result =
+        applyTo(kE1, ticked({"[E2] Speed=9", "[E1] Armor=heavy", "[E1] Cost=400", "[E1] Sight=4", "[e1] armor=light"}));
+
+    EXPECT_EQ(result.text,
+              "[E1]\r\nCost=400\r\nSpeed=5\r\nArmor=light\r\nSight=4\r\n\r\n[E2]\r\nCost=10\r\nSpeed=9\r\n");
+    ASSERT_EQ(result.rows.size(), 5u);
+    EXPECT_EQ(result.rows[0].item, "[E2] Speed") << "rows keep the list's order, not the text's";
+    EXPECT_EQ(result.rows[4].item, "[e1] armor");
+    EXPECT_EQ(result.rows[4].oldValue, "heavy") << "the value the earlier entry wrote";
+}
+
+TEST(RulesSaver, BytesOutsideTheEditedLinesStayAsTheyWere) {
+    const std::string text = "; head\n[E1]\nCost=1\t; tab\nSpeed=5\n\n[E2]\r\nX=1 \r\n";
+    EXPECT_EQ(applied(text, {"[E1] Speed=6"}), "; head\n[E1]\nCost=1\t; tab\nSpeed=6\n\n[E2]\r\nX=1 \r\n");
+    EXPECT_EQ(applied(text, {}), text);
+}
+
+TEST(RulesSaver, AValueCannotBreakTheLineItIsWrittenTo) {
+    const auto result = applyTo(kE1, ticked({"[E1] Cost=5\r\n[E2]\r\nCost=0"}));
+    EXPECT_EQ(result.text, "[E1]\r\nCost=5\r\nSpeed=5\r\n\r\n[E2]\r\nCost=10\r\n");
+    EXPECT_EQ(result.rows[0].newValue, "5");
+}
+
+} // namespace
+} // namespace halvex
