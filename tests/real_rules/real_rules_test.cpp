@@ -1,10 +1,10 @@
-// Runs the core over every real rules file in a folder: HALVEX_REAL_RULES_DIR, or the
-// shared data folder beside the project. Any folder of real files must do.
+// Runs the core over every real rules file in a folder (see fakes/RealRules.h).
 #include "core/Files.h"
 #include "core/RulesSaver.h"
 #include "core/SectionReader.h"
 #include "core/Text.h"
 
+#include "fakes/RealRules.h"
 #include "fakes/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -22,17 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-std::vector<fs::path> realRulesFiles() {
-    const char* fromEnvironment = std::getenv("HALVEX_REAL_RULES_DIR");
-    const fs::path folder = fromEnvironment ? fs::path(fromEnvironment) : fs::path(HALVEX_DEFAULT_REAL_RULES_DIR);
-    std::vector<fs::path> found;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (text::equalsIgnoreCase(it->path().extension().string(), ".ini")) found.push_back(it->path());
-    }
-    std::sort(found.begin(), found.end());
-    return found;
-}
+using testing::realRulesFiles;
 
 // What a plain line-by-line INI reader sees: sections by their first header (names as
 // written, so [REPAIR] and [Repair] stay apart), key lines

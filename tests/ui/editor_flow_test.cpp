@@ -12,6 +12,7 @@
 #include "ui/tools/HistoryWindow.h"
 
 #include "fakes/FakePlatform.h"
+#include "fakes/RealRules.h"
 #include "fakes/Screenshot.h"
 #include "fakes/TempDir.h"
 
@@ -23,7 +24,6 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <cstdlib>
 #include <memory>
 #include <set>
 
@@ -33,11 +33,6 @@ using halvex::ui::MainForm;
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path realRulesFolder() {
-    const char* chosen = std::getenv("HALVEX_REAL_RULES_DIR");
-    return chosen ? fs::path(chosen) : fs::path(HALVEX_DEFAULT_REAL_RULES_DIR);
-}
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
@@ -136,7 +131,7 @@ private slots:
     void editsAndSavesExactlyTheEditedLines_data() {
         QTest::addColumn<QString>("rulesFile");
         QTest::newRow("sample") << QString::fromStdString(std::string(HALVEX_SOURCE_DIR) + "/examples/game/rules.ini");
-        const fs::path real = realRulesFolder() / "rules.ini";
+        const fs::path real = halvex::testing::realRulesFolder() / "rules.ini";
         if (fs::exists(real)) QTest::newRow("real") << QString::fromStdString(real.string());
     }
 

@@ -1,0 +1,56 @@
+// Picking an object must fill the forms at once, also in a large mod.
+#include "BigRules.h"
+
+#include "core/Workspace.h"
+#include "ui/MainForm.h"
+
+#include "core/platform/Platform.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+// Answers nothing: the benchmark never asks the user.
+class SilentPlatform : public halvex::Platform {
+public:
+    std::string browseForFolder(const std::string&) override { return {}; }
+    halvex::MessageAnswer showMessage(const std::string&, halvex::MessageIcon, halvex::MessageButtons,
+                                      const std::string&) override {
+        return halvex::MessageAnswer::Ok;
+    }
+    std::optional<int> chooseColour(int) override { return std::nullopt; }
+    bool openDocument(const std::string&) override { return false; }
+    bool startProgram(const std::filesystem::path&) override { return false; }
+    std::string printText(const std::string&) override { return {}; }
+    halvex::DateTime now() override { return {}; }
+    std::string activeWindowName() override { return "mainform"; }
+};
+
+// clr and parseini: every field emptied, the section's lines put into the fields.
+void LoadUnitIntoFields(benchmark::State& state) {
+    SilentPlatform platform;
+    halvex::Workspace workspace(std::filesystem::temp_directory_path());
+    workspace.rules().replace(bigRulesText(550 * 1024));
+    halvex::ui::MainForm form(workspace, platform);
+    const std::string sections[] = {"C5_E2", "C5_HARV", "C5_Clear", "C5_GAPOWR"};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        form.clr();
+        benchmark::DoNotOptimize(form.parseini(sections[next++ % std::size(sections)]));
+    }
+}
+BENCHMARK(LoadUnitIntoFields)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
