@@ -158,6 +158,8 @@ void MainForm::message(const std::string& text, MessageIcon icon) {
 void MainForm::loadSequence() {
     const StartupResult started = startup(m_workspace, m_platform);
     if (started.rulesLoaded) applyTheme(readTheme(m_workspace.settings(), m_workspace.programDirectory()));
+    // Beside the main window, until the user drags it somewhere else.
+    m_history->move(x() + width() + 8, y());
     m_history->restorePosition();
     m_history->refresh();
     m_history->show();

@@ -38,7 +38,10 @@ QLabel* TabStrip::makeTab(const QString& caption) {
 void TabStrip::setRaised(QLabel* tab, bool raised) {
     tab->setFrameStyle(raised ? (QFrame::Panel | QFrame::Raised) : QFrame::NoFrame);
     tab->setLineWidth(raised ? 2 : 0);
-    tab->setStyleSheet(QStringLiteral("background: #404040; color: #ffffff;"));
+    QPalette look = tab->palette();
+    look.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
+    look.setColor(QPalette::WindowText, Qt::white);
+    tab->setPalette(look);
     tab->setProperty("raised", raised);
 }
 
@@ -48,7 +51,7 @@ bool TabStrip::isRaised(int index) const {
 
 void TabStrip::fitWidth(QLabel* tab) {
     // Captions such as "General Settings" are wider than the designed tab.
-    const int needed = tab->fontMetrics().horizontalAdvance(tab->text()) + 12;
+    const int needed = tab->fontMetrics().horizontalAdvance(tab->text()) + 16;
     tab->resize(std::max(pixels(kTabWidth), needed), tab->height());
 }
 

@@ -2,13 +2,10 @@
 // main window, on every real rules file: it loads without a message, and saving
 // afterwards writes nothing, because loading records no edit.
 #include "core/ListFile.h"
-#include "core/Startup.h"
 #include "core/editor/MenuSets.h"
-#include "ui/MainForm.h"
 
-#include "fakes/FakePlatform.h"
+#include "fakes/EditorRig.h"
 #include "fakes/RealRules.h"
-#include "fakes/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -35,21 +32,11 @@ int positionOf(std::span<const editor::MenuEntry> entries, std::string_view text
 class RealRulesInEditor : public ::testing::TestWithParam<fs::path> {};
 
 TEST_P(RealRulesInEditor, EveryListedObjectLoadsAndSavingWithoutEditsWritesNothing) {
-    testing::TempDir program;
-    testing::TempDir game;
-    const fs::path data = fs::path(HALVEX_SOURCE_DIR) / "data";
-    for (const auto list : kListNames) {
-        const std::string name = std::string(list) + ".txt";
-        program.write(name, testing::readFile(data / name));
-    }
+    testing::EditorRig rig;
+    rig.installListFiles();
     const std::string original = testing::readFile(GetParam());
-    game.write("rules.ini", original);
-    program.write("settings.iff", freshSettings(game.path().string()));
-
-    testing::FakePlatform platform;
-    Workspace workspace(program.path());
-    ui::MainForm form(workspace, platform);
-    form.loadSequence();
+    ui::MainForm& form = rig.open(original);
+    const fs::path data = fs::path(HALVEX_SOURCE_DIR) / "data";
 
     const int settings = positionOf(editor::rootEntries(), "Settings");
     int loaded = 0;
@@ -67,10 +54,10 @@ TEST_P(RealRulesInEditor, EveryListedObjectLoadsAndSavingWithoutEditsWritesNothi
         }
     }
     EXPECT_GT(loaded, 0);
-    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{});
-    EXPECT_TRUE(workspace.changes().empty());
+    EXPECT_EQ(rig.platform.messageTexts(), std::vector<std::string>{});
+    EXPECT_TRUE(rig.workspace->changes().empty());
     EXPECT_FALSE(form.saverules());
-    EXPECT_EQ(game.read("rules.ini"), original);
+    EXPECT_EQ(rig.game.read("rules.ini"), original);
 }
 
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RealRulesInEditor);

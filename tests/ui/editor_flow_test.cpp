@@ -11,10 +11,9 @@
 #include "ui/tools/ChangesWindow.h"
 #include "ui/tools/HistoryWindow.h"
 
-#include "fakes/FakePlatform.h"
+#include "fakes/EditorRig.h"
 #include "fakes/RealRules.h"
 #include "fakes/Screenshot.h"
-#include "fakes/TempDir.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,8 +26,7 @@
 #include <memory>
 #include <set>
 
-using halvex::testing::FakePlatform;
-using halvex::testing::TempDir;
+using halvex::testing::EditorRig;
 using halvex::ui::MainForm;
 namespace fs = std::filesystem;
 
@@ -47,22 +45,18 @@ std::vector<std::string> linesOf(const std::string& text) {
 class EditorFlowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempDir> m_program;
-    std::unique_ptr<TempDir> m_game;
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<halvex::Workspace> m_workspace;
-    std::unique_ptr<MainForm> m_form;
+    std::unique_ptr<EditorRig> m_rig;
 
     QTreeWidgetItem* entry(const QString& text) {
-        const auto found = m_form->menu()->findItems(text, Qt::MatchFixedString);
+        const auto found = m_rig->form->menu()->findItems(text, Qt::MatchFixedString);
         return found.isEmpty() ? nullptr : found.front();
     }
 
     void click(const QString& text) {
         QTreeWidgetItem* item = entry(text);
         QVERIFY2(item, qPrintable(text));
-        QWidget* view = m_form->menu()->viewport();
-        const QPoint at = m_form->menu()->visualItemRect(item).center();
+        QWidget* view = m_rig->form->menu()->viewport();
+        const QPoint at = m_rig->form->menu()->visualItemRect(item).center();
         QTest::mouseClick(view, Qt::LeftButton, {}, at);
     }
 
@@ -70,63 +64,32 @@ class EditorFlowTest : public QObject {
         click(text);
         QTreeWidgetItem* item = entry(text);
         QVERIFY2(item, qPrintable(text));
-        emit m_form->menu()->itemDoubleClicked(item, 0);
+        emit m_rig->form->menu()->itemDoubleClicked(item, 0);
     }
 
     void pick(const QString& text) {
         click(text);
-        QTest::mouseClick(m_form->okButton(), Qt::LeftButton);
-    }
-
-    template <typename Widget> Widget* field(std::string_view array, int index) {
-        auto* widget = qobject_cast<Widget*>(m_form->panes().field(array, index));
-        if (widget == nullptr) qFatal("no field %s %d", std::string(array).c_str(), index);
-        return widget;
-    }
-
-    void type(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
+        QTest::mouseClick(m_rig->form->okButton(), Qt::LeftButton);
     }
 
     void typeInto(QComboBox* combo, const QString& text) {
-        type(combo->lineEdit(), text);
+        EditorRig::type(combo->lineEdit(), text);
     }
 
     QStringList paletteEntries() const {
-        auto* list = m_form->historyWindow()->findChild<QListWidget*>(QStringLiteral("calist"));
+        auto* list = m_rig->form->historyWindow()->findChild<QListWidget*>(QStringLiteral("calist"));
         QStringList texts;
         for (int i = 0; list && i < list->count(); ++i) texts << list->item(i)->text();
         return texts;
     }
 
-    void start(const std::string& rules) {
-        for (const auto list : halvex::kListNames) {
-            const std::string name = std::string(list) + ".txt";
-            m_program->write(name, halvex::testing::readFile(fs::path(HALVEX_SOURCE_DIR) / "data" / name));
-        }
-        m_game->write("rules.ini", rules);
-        m_program->write("settings.iff", halvex::freshSettings(m_game->path().string()) + "\r\n");
-        m_workspace = std::make_unique<halvex::Workspace>(m_program->path());
-        m_form = std::make_unique<MainForm>(*m_workspace, *m_platform);
-        m_form->loadSequence();
-        m_form->show();
-    }
-
 private slots:
     void init() {
-        m_program = std::make_unique<TempDir>();
-        m_game = std::make_unique<TempDir>();
-        m_platform = std::make_unique<FakePlatform>();
-        m_platform->clock = {2026, 12, 5, 10, 30, 0};
+        m_rig = std::make_unique<EditorRig>();
+        m_rig->platform.clock = {2026, 12, 5, 10, 30, 0};
     }
 
-    void cleanup() {
-        m_form.reset();
-        m_workspace.reset();
-    }
+    void cleanup() { m_rig.reset(); }
 
     void editsAndSavesExactlyTheEditedLines_data() {
         QTest::addColumn<QString>("rulesFile");
@@ -138,54 +101,55 @@ private slots:
     void editsAndSavesExactlyTheEditedLines() {
         QFETCH(QString, rulesFile);
         const std::string before = halvex::testing::readFile(rulesFile.toStdString());
-        start(before);
+        m_rig->installListFiles();
+        m_rig->open(before);
 
         // A unit: Settings -> Units -> the first unit -> OK.
         doubleClick(QStringLiteral("Settings"));
         pick(QStringLiteral("Units"));
-        const QString firstUnit = m_form->menu()->topLevelItem(0)->text(0);
-        const std::string unit = m_form->menu()->topLevelItem(0)->text(1).toStdString();
+        const QString firstUnit = m_rig->form->menu()->topLevelItem(0)->text(0);
+        const std::string unit = m_rig->form->menu()->topLevelItem(0)->text(1).toStdString();
         pick(firstUnit);
-        QCOMPARE(m_form->currentSection(), unit);
-        QVERIFY(m_platform->messages.empty());
-        halvex::testing::saveScreenshot(*m_form, QStringLiteral("unit-main"));
+        QCOMPARE(m_rig->form->currentSection(), unit);
+        QVERIFY(m_rig->platform.messages.empty());
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("unit-main"));
 
-        type(field<QLineEdit>("mainedit", 2), QStringLiteral("777"));
+        EditorRig::type(m_rig->field<QLineEdit>("mainedit", 2), QStringLiteral("777"));
 
-        QTest::mouseClick(m_form->tabs().tab(1), Qt::LeftButton);
-        auto* crushable = field<QCheckBox>("achk", 22);
+        QTest::mouseClick(m_rig->form->tabs().tab(1), Qt::LeftButton);
+        auto* crushable = m_rig->field<QCheckBox>("achk", 22);
         const bool wasTicked = crushable->isChecked();
         QTest::mouseClick(crushable, Qt::LeftButton);
-        halvex::testing::saveScreenshot(*m_form, QStringLiteral("unit-advanced"));
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("unit-advanced"));
 
-        QTest::mouseClick(m_form->tabs().tab(2), Qt::LeftButton);
-        auto* owner = field<QComboBox>("imgcombo", 0);
+        QTest::mouseClick(m_rig->form->tabs().tab(2), Qt::LeftButton);
+        auto* owner = m_rig->field<QComboBox>("imgcombo", 0);
         owner->setCurrentIndex(2);
         emit owner->activated(2);
-        halvex::testing::saveScreenshot(*m_form, QStringLiteral("unit-construction"));
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("unit-construction"));
 
-        QTest::mouseClick(m_form->tabs().tab(3), Qt::LeftButton);
-        QListWidget* abilities = m_form->panes().abilityList();
+        QTest::mouseClick(m_rig->form->tabs().tab(3), Qt::LeftButton);
+        QListWidget* abilities = m_rig->form->panes().abilityList();
         for (int i = 0; i < abilities->count(); ++i) abilities->item(i)->setCheckState(Qt::Unchecked);
         abilities->item(0)->setCheckState(Qt::Checked);  // C4
         abilities->item(11)->setCheckState(Qt::Checked); // Self Heal
-        halvex::testing::saveScreenshot(*m_form, QStringLiteral("unit-elite"));
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("unit-elite"));
 
         // A land type.
         doubleClick(QStringLiteral("Settings"));
         pick(QStringLiteral("Land"));
         pick(QStringLiteral("Clear"));
-        QCOMPARE(m_form->currentSection(), std::string("Clear"));
-        type(field<QLineEdit>("landedit", 1), QStringLiteral("55"));
-        QCOMPARE(field<QLineEdit>("landedit", 1)->text(), QStringLiteral("55%"));
-        halvex::testing::saveScreenshot(*m_form, QStringLiteral("land"));
+        QCOMPARE(m_rig->form->currentSection(), std::string("Clear"));
+        EditorRig::type(m_rig->field<QLineEdit>("landedit", 1), QStringLiteral("55"));
+        QCOMPARE(m_rig->field<QLineEdit>("landedit", 1)->text(), QStringLiteral("55%"));
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("land"));
 
         // The General view.
         doubleClick(QStringLiteral("Settings"));
         doubleClick(QStringLiteral("General"));
-        QCOMPARE(m_form->currentSection(), std::string("General"));
-        typeInto(field<QComboBox>("gencmb", 3), QStringLiteral("42"));
-        halvex::testing::saveScreenshot(*m_form, QStringLiteral("general"));
+        QCOMPARE(m_rig->form->currentSection(), std::string("General"));
+        typeInto(m_rig->field<QComboBox>("gencmb", 3), QStringLiteral("42"));
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("general"));
 
         const std::string crushValue = wasTicked ? "no" : "yes";
         const QStringList expectedEntries = {
@@ -197,15 +161,15 @@ private slots:
             QStringLiteral("[General] CrewEscape=42"),
         };
         QCOMPARE(paletteEntries(), expectedEntries);
-        halvex::testing::saveScreenshot(*m_form->historyWindow(), QStringLiteral("history"));
+        halvex::testing::saveScreenshot(*m_rig->form->historyWindow(), QStringLiteral("history"));
 
-        auto* save = m_form->historyWindow()->findChild<QPushButton*>(QStringLiteral("Command1_1"));
+        auto* save = m_rig->form->historyWindow()->findChild<QPushButton*>(QStringLiteral("Command1_1"));
         QVERIFY(save);
         QTest::mouseClick(save, Qt::LeftButton);
-        QCOMPARE(m_platform->messageTexts().back(), std::string("Rules.ini Saved!"));
+        QCOMPARE(m_rig->platform.messageTexts().back(), std::string("Rules.ini Saved!"));
         QVERIFY(paletteEntries().isEmpty());
 
-        const std::string after = m_game->read("rules.ini");
+        const std::string after = m_rig->game.read("rules.ini");
         struct Edit { std::string section, key, value; };
         const std::vector<Edit> edits = {{unit, "Cost", "777"},          {unit, "Crushable", crushValue},
                                          {unit, "Owner", "GDI,Nod"},     {unit, "EliteAbilities", "SELF_HEAL,C4"},
@@ -238,16 +202,16 @@ private slots:
         }
 
         // The changes report holds one row per saved edit, and exports them.
-        auto* report = m_form->historyWindow()->findChild<QPushButton*>(QStringLiteral("Command1_0"));
+        auto* report = m_rig->form->historyWindow()->findChild<QPushButton*>(QStringLiteral("Command1_0"));
         QTest::mouseClick(report, Qt::LeftButton);
-        auto* rows = m_form->changesWindow()->findChild<QTreeWidget*>(QStringLiteral("itemview"));
+        auto* rows = m_rig->form->changesWindow()->findChild<QTreeWidget*>(QStringLiteral("itemview"));
         QCOMPARE(rows->topLevelItemCount(), 6);
         QCOMPARE(rows->topLevelItem(0)->text(0), QString::fromStdString("[" + unit + "] Cost"));
         QCOMPARE(rows->topLevelItem(0)->text(2), QStringLiteral("777"));
-        halvex::testing::saveScreenshot(*m_form->changesWindow(), QStringLiteral("changes"));
-        auto* exportButton = m_form->changesWindow()->findChild<QPushButton*>(QStringLiteral("Command1_0"));
+        halvex::testing::saveScreenshot(*m_rig->form->changesWindow(), QStringLiteral("changes"));
+        auto* exportButton = m_rig->form->changesWindow()->findChild<QPushButton*>(QStringLiteral("Command1_0"));
         QTest::mouseClick(exportButton, Qt::LeftButton);
-        const std::string exported = m_program->read("12-05-2026.txt");
+        const std::string exported = m_rig->program.read("12-05-2026.txt");
         QVERIFY(halvex::text::startsWithIgnoreCase(
             exported, "Changes Report Generated by Halvex\r\n--------------------------------\r\n\r\n[" + unit +
                           "] Cost changed from "));

@@ -46,6 +46,20 @@ void lookLikeField(QWidget* widget) {
     setColours(widget, QPalette::ButtonText, Qt::black);
 }
 
+bool isLandSpeed(const FieldSpec& spec) {
+    return spec.array == "landedit";
+}
+
+// A land speed always ends in "%". True when the text had to be changed; setting it
+// runs the field's change handler once more.
+bool fixLandSpeed(QLineEdit* edit) {
+    const auto fixed = editor::landSpeedFix(fromQString(edit->text()));
+    if (!fixed) return false;
+    edit->setText(toQString(fixed->text));
+    edit->setCursorPosition(fixed->cursor);
+    return true;
+}
+
 } // namespace
 
 EditPanes::EditPanes(QWidget* window) : QObject(window) {
@@ -100,16 +114,10 @@ QWidget* EditPanes::buildField(QFrame* owner, const FieldSpec& spec) {
 QWidget* EditPanes::buildTextField(QFrame* owner, const FieldSpec& spec) {
     auto* edit = new QLineEdit(owner);
     lookLikeField(edit);
-    const bool landSpeed = spec.array == "landedit";
+    const bool landSpeed = isLandSpeed(spec);
     connect(edit, &QLineEdit::textChanged, this, [this, edit, landSpeed, key = spec.key](const QString& now) {
-        if (landSpeed) {
-            if (const auto fixed = editor::landSpeedFix(fromQString(now))) {
-                // Setting the text runs this handler once more, which then records.
-                edit->setText(toQString(fixed->text));
-                edit->setCursorPosition(fixed->cursor);
-                return;
-            }
-        }
+        // A fixed land speed is recorded by the inner run of this handler.
+        if (landSpeed && fixLandSpeed(edit)) return;
         emitEdit(key, now);
     });
     return edit;
@@ -239,7 +247,14 @@ void EditPanes::setValues(std::string_view key, std::string_view value) {
 void EditPanes::clearFields() {
     for (auto& [spec, widget] : m_fields) {
         switch (spec->kind) {
-        case FieldKind::TextField: static_cast<QLineEdit*>(widget)->clear(); break;
+        case FieldKind::TextField: {
+            auto* edit = static_cast<QLineEdit*>(widget);
+            edit->clear();
+            // A field that was empty already reports no change, so its handler would not
+            // add the "%" a land speed must show after every clear.
+            if (isLandSpeed(*spec)) fixLandSpeed(edit);
+            break;
+        }
         case FieldKind::Combo: static_cast<QComboBox*>(widget)->setEditText({}); break;
         case FieldKind::CheckBox: static_cast<QCheckBox*>(widget)->setChecked(false); break;
         case FieldKind::OwnerPicker: static_cast<QComboBox*>(widget)->setCurrentIndex(-1); break;

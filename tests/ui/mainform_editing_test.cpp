@@ -1,0 +1,356 @@
+// The main window as a user drives it: loading objects into the panes, editing them,
+// the history palette, leaving with unsaved edits, and the commands that reach the desktop.
+#include "core/Startup.h"
+#include "ui/MainForm.h"
+#include "ui/TabStrip.h"
+#include "ui/editor/EditPanes.h"
+#include "ui/tools/HistoryWindow.h"
+
+#include "fakes/EditorRig.h"
+#include "fakes/Screenshot.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+using halvex::MessageAnswer;
+using halvex::testing::EditorRig;
+using halvex::ui::MainForm;
+namespace fs = std::filesystem;
+
+Q_DECLARE_METATYPE(MessageAnswer)
+
+namespace {
+
+constexpr std::string_view kRules = "[General]\r\nFogOfWar=no\r\nCrewEscape=50\r\nAIHateDelays=100\r\n"
+                                    "IonStormDuration=60\r\n\r\n"
+                                    "[E1]\r\nName=Light Infantry\r\nPrimary=Minigun\r\nStrength=125\r\nCost=120\r\n"
+                                    "Owner=GDI,Nod\r\nCrushable=1\r\nEliteAbilities=SELF_HEAL\r\n\r\n"
+                                    "[E2]\r\nName=Disc Thrower\r\nPrimary=(none)\r\nAmmo=5\r\nReload=30\r\n"
+                                    "BuildLimit=2\r\nOwner=Nod,GDI\r\nEliteAbilities=STRONGER\r\n\r\n"
+                                    "[Minigun]\r\nDamage=15\r\nROF=20\r\nRange=4\r\nWarhead=SA\r\n\r\n"
+                                    "[Clear]\r\nFoot=100%\r\nTrack=90%\r\nBuildable=yes\r\n";
+
+constexpr std::string_view kExitQuestion =
+    "There have been changes since you have last saved. Would you like to save now?";
+
+} // namespace
+
+class MainFormEditingTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<EditorRig> m_rig;
+
+    void start(std::string_view rules, bool sampleLists = false) {
+        if (sampleLists) {
+            m_rig->installListFiles();
+        } else {
+            m_rig->program.write("units.txt", ";[E1]\r\nName=Light Infantry\r\n;[E2]\r\nName=Disc Thrower\r\n");
+            m_rig->program.write("weapons.txt", ";[Minigun]\r\nName=Minigun\r\n");
+            m_rig->program.write("land.txt", ";[Clear]\r\nName=Clear\r\n");
+        }
+        m_rig->open(rules);
+    }
+
+
+    QStringList entries() const {
+        QStringList texts;
+        for (const auto& entry : m_rig->workspace->changes().entries()) texts << QString::fromStdString(entry.text);
+        return texts;
+    }
+
+    static QStringList texts(const QListWidget& list, bool tickedOnly = false) {
+        QStringList found;
+        for (int i = 0; i < list.count(); ++i) {
+            if (!tickedOnly || list.item(i)->checkState() == Qt::Checked) found << list.item(i)->text();
+        }
+        return found;
+    }
+
+private slots:
+    void init() { m_rig = std::make_unique<EditorRig>(); }
+    void cleanup() { m_rig.reset(); }
+
+    void exitAsksAboutUnsavedEdits_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("unwritable");
+        QTest::addColumn<bool>("byFrame");
+        QTest::addColumn<bool>("exits");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("nothing edited") << false << MessageAnswer::Ok << false << false << true << false;
+        QTest::newRow("cancel") << true << MessageAnswer::Cancel << false << false << false << false;
+        QTest::newRow("no") << true << MessageAnswer::No << false << false << true << false;
+        QTest::newRow("yes") << true << MessageAnswer::Yes << false << false << true << true;
+        QTest::newRow("yes, rules.ini unwritable") << true << MessageAnswer::Yes << true << false << false << false;
+        QTest::newRow("frame, cancel") << true << MessageAnswer::Cancel << false << true << false << false;
+        QTest::newRow("frame, no") << true << MessageAnswer::No << false << true << true << false;
+    }
+
+    void exitAsksAboutUnsavedEdits() {
+        QFETCH(bool, edited);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, unwritable);
+        QFETCH(bool, byFrame);
+        QFETCH(bool, exits);
+        QFETCH(bool, written);
+        start(kRules);
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
+        if (edited) {
+            EditorRig::type(m_rig->field<QLineEdit>("mainedit", 2), QStringLiteral("777"));
+            m_rig->platform.messageAnswers.push_back(answer);
+        }
+        if (unwritable) m_rig->workspace->setGameDirectory((m_rig->game.path() / "rules.ini").string());
+
+        if (byFrame) {
+            m_rig->form->close();
+        } else {
+            m_rig->command(QStringLiteral("Exit"));
+        }
+
+        QCOMPARE(m_rig->form->isExiting(), exits);
+        QCOMPARE(m_rig->form->isVisible(), !exits);
+        QCOMPARE(m_rig->form->historyWindow()->isVisible(), !exits);
+        QVERIFY(m_rig->platform.messageAnswers.empty());
+        if (!edited) {
+            QVERIFY(m_rig->platform.messages.empty());
+            return;
+        }
+        const auto& question = m_rig->platform.messages.front();
+        QCOMPARE(question.text, std::string(kExitQuestion));
+        QCOMPARE(question.title, std::string("Halvex"));
+        QCOMPARE(question.icon, halvex::MessageIcon::Exclamation);
+        QCOMPARE(question.buttons, halvex::MessageButtons::YesNoCancel);
+        const std::string rulesNow = m_rig->game.read("rules.ini");
+        if (written) {
+            QVERIFY(rulesNow.find("\r\nCost=777\r\n") != std::string::npos);
+        } else {
+            QCOMPARE(rulesNow, std::string(kRules));
+        }
+        QCOMPARE(entries(), written ? QStringList{} : QStringList{"[E1] Cost=777"});
+        if (unwritable) {
+            QCOMPARE(m_rig->platform.messages.back().icon, halvex::MessageIcon::Critical);
+            QVERIFY(m_rig->platform.messages.back().text.find("rules.ini") != std::string::npos);
+        }
+    }
+
+    void editWeaponOpensThePrimaryWeapon() {
+        start(kRules);
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
+        QTest::mouseClick(m_rig->field<QPushButton>("editw", 0), Qt::LeftButton);
+        QCOMPARE(m_rig->form->navigation().mode(), std::string("weapons"));
+        QVERIFY(m_rig->form->panes().isPaneVisible("weapmain"));
+        QVERIFY(!m_rig->form->panes().isPaneVisible("mainunits"));
+        QCOMPARE(m_rig->form->tabs().count(), 1);
+        QVERIFY(!m_rig->form->tabs().tab(0)->isHidden());
+        QCOMPARE(m_rig->field<QLineEdit>("weaptxt", 0)->text(), QStringLiteral("15"));
+        QVERIFY(entries().isEmpty());
+        EditorRig::type(m_rig->field<QLineEdit>("weaptxt", 0), QStringLiteral("99"));
+        QCOMPARE(entries(), QStringList{"[Minigun] Damage=99"});
+
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Disc Thrower"));
+        QTest::mouseClick(m_rig->field<QPushButton>("editw", 0), Qt::LeftButton);
+        QCOMPARE(m_rig->form->navigation().mode(), std::string("units"));
+        QCOMPARE(m_rig->form->currentSection(), std::string("E2"));
+        QVERIFY(m_rig->form->panes().isPaneVisible("mainunits"));
+        QVERIFY(!m_rig->form->panes().isPaneVisible("weapmain"));
+    }
+
+    void closedPaletteKeepsTheEditsAndComesBack() {
+        start(kRules);
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
+        EditorRig::type(m_rig->field<QLineEdit>("mainedit", 2), QStringLiteral("300"));
+        EditorRig::type(m_rig->field<QLineEdit>("mainedit", 1), QStringLiteral("200"));
+        halvex::ui::HistoryWindow* palette = m_rig->form->historyWindow();
+        QVERIFY(palette->isVisible());
+        QVERIFY(m_rig->form->historyTimer()->isActive());
+
+        QTest::mouseClick(palette->findChild<QToolButton*>(QStringLiteral("clse")), Qt::LeftButton);
+        QVERIFY(!palette->isVisible());
+        QVERIFY(!m_rig->form->historyTimer()->isActive());
+        QCOMPARE(entries().size(), 2);
+
+        EditorRig::type(m_rig->field<QLineEdit>("mainedit", 0), QStringLiteral("Rifleman"));
+        QVERIFY(palette->isVisible());
+        const QStringList all = {"[E1] Cost=300", "[E1] Strength=200", "[E1] Name=Rifleman"};
+        QCOMPARE(texts(*palette->changeList()), all);
+
+        QTest::mouseClick(palette->findChild<QPushButton*>(QStringLiteral("Command1_1")), Qt::LeftButton);
+        const std::string saved = m_rig->game.read("rules.ini");
+        for (const auto* line : {"\r\nCost=300\r\n", "\r\nStrength=200\r\n", "\r\nName=Rifleman\r\n"}) {
+            QVERIFY2(saved.find(line) != std::string::npos, line);
+        }
+        QVERIFY(entries().isEmpty());
+    }
+
+    void timerShowsThePaletteWithTheProgram() {
+        start(kRules);
+        halvex::ui::HistoryWindow* palette = m_rig->form->historyWindow();
+        for (const auto& [active, shown] : {std::pair{"", false}, std::pair{"mainform", true},
+                                            std::pair{"editcode", false}, std::pair{"history", true}}) {
+            m_rig->platform.activeWindow = active;
+            m_rig->form->followActiveWindow();
+            QVERIFY2(palette->isVisible() == shown, active);
+        }
+    }
+
+    void runsTheGameOnlyWhenItIsThere() {
+        start(kRules);
+        m_rig->command(QStringLiteral("Run Tiberian Sun"));
+        QVERIFY(m_rig->platform.startedPrograms.empty());
+        QVERIFY(m_rig->platform.messages.empty());
+        QVERIFY(!m_rig->form->isMinimized());
+
+        m_rig->game.write("SUN.EXE", "MZ");
+        m_rig->command(QStringLiteral("Run Tiberian Sun"));
+        QCOMPARE(m_rig->platform.startedPrograms.size(), std::size_t{1});
+        QCOMPARE(m_rig->platform.startedPrograms[0], m_rig->game.path() / "SUN.EXE");
+        QVERIFY(m_rig->form->isMinimized());
+        QVERIFY(m_rig->platform.messages.empty());
+    }
+
+    void helpOpensTheMakersPages() {
+        start(kRules);
+        const std::string index = "/halvex/ihelp/help.html";
+        m_rig->form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_rig->form.get()));
+        QTest::keyClick(m_rig->form.get(), Qt::Key_F1);
+        QCOMPARE(m_rig->platform.openedDocuments.size(), std::size_t{1});
+        QVERIFY(m_rig->platform.openedDocuments.back().ends_with(index));
+
+        m_rig->command(QStringLiteral("Halvex Help"));
+        QCOMPARE(m_rig->platform.openedDocuments.size(), std::size_t{2});
+        QVERIFY(m_rig->platform.openedDocuments.back().ends_with(index));
+
+        halvex::ui::HistoryWindow* palette = m_rig->form->historyWindow();
+        QTest::mouseClick(palette->helpButton(), Qt::LeftButton);
+        QTest::mouseClick(palette->changeList()->viewport(), Qt::LeftButton);
+        QCOMPARE(m_rig->platform.openedDocuments.size(), std::size_t{3});
+        QVERIFY(m_rig->platform.openedDocuments.back().ends_with("/halvex/ihelp/thistory.html"));
+    }
+
+    void generalViews_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("pane");
+        QTest::addColumn<QString>("array");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("general") << "General" << "general" << "General Settings" << "genmain" << "gencmb" << "no";
+        QTest::newRow("ai") << "Artifical Intelligence" << "ai" << "AI Settings" << "aimain" << "aiedit" << "100";
+        QTest::newRow("ion") << "ION Storms" << "ION" << "ION Storms" << "ionstorm" << "ionedit" << "60";
+    }
+
+    void generalViews() {
+        QFETCH(QString, entry);
+        QFETCH(QString, mode);
+        QFETCH(QString, caption);
+        QFETCH(QString, pane);
+        QFETCH(QString, array);
+        QFETCH(QString, value);
+        start(kRules);
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
+        m_rig->command(QStringLiteral("Settings"));
+        m_rig->command(entry);
+        QCOMPARE(m_rig->form->navigation().mode(), mode.toStdString());
+        QCOMPARE(m_rig->form->tabs().caption(0), caption);
+        QVERIFY(!m_rig->form->tabs().tab(0)->isHidden());
+        QCOMPARE(m_rig->form->tabs().count(), 1);
+        QCOMPARE(m_rig->form->currentSection(), std::string("General"));
+        QCOMPARE(m_rig->form->panes().text(array.toStdString(), array == "ionedit" ? 3 : 0), value);
+        QVERIFY(m_rig->form->panes().isPaneVisible(pane.toStdString()));
+
+        const std::vector<std::string_view> objectPanes = {"mainunits", "mainbuild", "mainweapons", "weapmain",
+                                                           "construct", "elitemain"};
+        for (const auto other : objectPanes) m_rig->form->panes().setPaneVisible(other, true);
+        QTest::mouseClick(m_rig->form->tabs().tab(0), Qt::LeftButton);
+        for (const auto other : objectPanes) QVERIFY2(!m_rig->form->panes().isPaneVisible(other), other.data());
+        QVERIFY(m_rig->form->panes().isPaneVisible(pane.toStdString()));
+        QVERIFY(entries().isEmpty());
+    }
+
+    void loadingFillsTheFieldsAndRecordsNothing() {
+        start(kRules);
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
+        QCOMPARE(m_rig->form->currentSection(), std::string("E1"));
+        QCOMPARE(m_rig->field<QLineEdit>("mainedit", 5)->text(), QStringLiteral("0"));  // Ammo
+        QCOMPARE(m_rig->field<QLineEdit>("mainedit", 6)->text(), QStringLiteral("-1")); // Reload
+        QCOMPARE(m_rig->field<QLineEdit>("cedit", 0)->text(), QStringLiteral("-1"));    // BuildLimit
+        QCOMPARE(m_rig->field<QComboBox>("imgcombo", 0)->currentIndex(), 2);
+        QCOMPARE(m_rig->field<QComboBox>("imgcombo", 0)->currentText(), QStringLiteral("GDI,Nod"));
+        QVERIFY(!m_rig->field<QCheckBox>("achk", 22)->isChecked()); // Crushable=1
+        QCOMPARE(texts(*m_rig->form->panes().abilityList(), true), QStringList{"Self Heal"});
+        QVERIFY(entries().isEmpty());
+
+        QTest::mouseClick(m_rig->form->tabs().tab(1), Qt::LeftButton);
+        QTest::mouseClick(m_rig->field<QCheckBox>("achk", 22), Qt::LeftButton);
+        QCOMPARE(entries(), QStringList{"[E1] Crushable=yes"});
+        QTest::mouseClick(m_rig->field<QCheckBox>("achk", 22), Qt::LeftButton);
+        QCOMPARE(entries(), QStringList{"[E1] Crushable=no"});
+        m_rig->workspace->changes().clear();
+
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Disc Thrower"));
+        QCOMPARE(m_rig->field<QLineEdit>("mainedit", 5)->text(), QStringLiteral("5"));
+        QCOMPARE(m_rig->field<QLineEdit>("mainedit", 6)->text(), QStringLiteral("30"));
+        QCOMPARE(m_rig->field<QLineEdit>("cedit", 0)->text(), QStringLiteral("2"));
+        QCOMPARE(m_rig->field<QComboBox>("imgcombo", 0)->currentText(), QStringLiteral("Civilian"));
+        QCOMPARE(texts(*m_rig->form->panes().abilityList(), true), QStringList{"Stronger"});
+        QVERIFY(entries().isEmpty());
+
+        m_rig->load(QStringLiteral("Land"), QStringLiteral("Clear"));
+        QCOMPARE(m_rig->field<QLineEdit>("landedit", 0)->text(), QStringLiteral("%")); // Float is missing
+        QCOMPARE(m_rig->field<QLineEdit>("landedit", 1)->text(), QStringLiteral("100%"));
+        QVERIFY(m_rig->form->panes().isPaneVisible("landmain"));
+        QVERIFY(entries().isEmpty());
+    }
+
+    void pastedLineBreaksNeverReachRulesIni() {
+        start(kRules);
+        const QString pasted = QStringLiteral("5\r\n[Evil]\r\nX=1");
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
+        m_rig->field<QLineEdit>("mainedit", 2)->setText(pasted);
+        m_rig->field<QComboBox>("maincombo", 0)->lineEdit()->setText(pasted);
+        QCOMPARE(entries(), (QStringList{"[E1] Cost=5[Evil]X=1", "[E1] Armor=5[Evil]X=1"}));
+
+        QTest::mouseClick(m_rig->form->historyWindow()->saveButton(), Qt::LeftButton);
+        const std::string saved = m_rig->game.read("rules.ini");
+        QVERIFY(saved.find("\r\n[Evil]") == std::string::npos);
+        QVERIFY(saved.find("\r\nX=1") == std::string::npos);
+        QVERIFY(saved.find("\r\nCost=5[Evil]X=1\r\n") != std::string::npos);
+    }
+
+    void screenshotsOfTheObjectPanes() {
+        start(halvex::testing::readFile(fs::path(HALVEX_SOURCE_DIR) / "examples" / "game" / "rules.ini"), true);
+        m_rig->load(QStringLiteral("Structures"), QStringLiteral("GDI Power Plant"));
+        QCOMPARE(m_rig->form->currentSection(), std::string("GAPOWR"));
+        QVERIFY(m_rig->form->panes().isPaneVisible("mainbuild"));
+        QVERIFY(m_rig->form->panes().isPaneVisible("mainweapons"));
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("building-main"));
+        QTest::mouseClick(m_rig->form->tabs().tab(1), Qt::LeftButton);
+        QVERIFY(m_rig->form->panes().isPaneVisible("advbuild"));
+        QVERIFY(m_rig->form->panes().isPaneVisible("sbuild"));
+        QVERIFY(!m_rig->form->panes().isPaneVisible("mainbuild"));
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("building-advanced"));
+
+        m_rig->load(QStringLiteral("Weapons"), QStringLiteral("Minigun"));
+        QVERIFY(m_rig->form->panes().isPaneVisible("weapmain"));
+        QCOMPARE(m_rig->field<QLineEdit>("weaptxt", 0)->text(), QStringLiteral("174"));
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("weapon"));
+
+        m_rig->load(QStringLiteral("Terrain"), QStringLiteral("Tree"));
+        QVERIFY(m_rig->form->panes().isPaneVisible("mainterrain"));
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("terrain"));
+        QVERIFY(m_rig->platform.messages.empty());
+    }
+};
+
+QTEST_MAIN(MainFormEditingTest)
+#include "mainform_editing_test.moc"
