@@ -35,12 +35,18 @@ public:
         }
     }
 
+    // The workspace and the window over whatever the folders hold; nothing started yet.
+    ui::MainForm& create() {
+        workspace = std::make_unique<Workspace>(program.path());
+        form = std::make_unique<ui::MainForm>(*workspace, platform);
+        return *form;
+    }
+
     // Writes the game's rules and settings that point at the game, then starts the window.
     ui::MainForm& open(std::string_view rules) {
         game.write("rules.ini", rules);
         program.write("settings.iff", freshSettings(game.path().string()) + "\r\n");
-        workspace = std::make_unique<Workspace>(program.path());
-        form = std::make_unique<ui::MainForm>(*workspace, platform);
+        create();
         form->loadSequence();
         form->show();
         return *form;
