@@ -24,9 +24,9 @@ QRect pixelRect(const editor::TwipRect& r) {
     return ui::pixelRect(r.left, r.top, r.width, r.height);
 }
 
-QString objectNameOf(const FieldSpec& spec) {
-    const QString array = toQString(spec.array);
-    return spec.index == editor::kNoIndex ? array : array + QStringLiteral("_") + QString::number(spec.index);
+QString objectNameOf(const FieldSpec& field) {
+    const QString array = toQString(field.array);
+    return field.index == editor::kNoIndex ? array : array + QStringLiteral("_") + QString::number(field.index);
 }
 
 const QColor kPaneBorder(128, 128, 128);
@@ -46,8 +46,8 @@ void lookLikeField(QWidget* widget) {
     setColours(widget, QPalette::ButtonText, Qt::black);
 }
 
-bool isLandSpeed(const FieldSpec& spec) {
-    return spec.array == "landedit";
+bool isLandSpeed(const FieldSpec& field) {
+    return field.array == "landedit";
 }
 
 // A land speed always ends in "%". True when the text had to be changed; setting it
@@ -63,59 +63,59 @@ bool fixLandSpeed(QLineEdit* edit) {
 } // namespace
 
 EditPanes::EditPanes(QWidget* window) : QObject(window) {
-    for (const auto& spec : editor::panes()) m_panes.emplace(std::string(spec.name), buildPane(window, spec));
-    for (const auto& spec : editor::fields()) {
-        QFrame* owner = pane(spec.pane);
-        if (spec.hasLabel()) {
-            auto* label = new QLabel(toQString(spec.caption), owner);
-            label->setObjectName(toQString(spec.labelArray) +
-                                 (spec.labelIndex == editor::kNoIndex ? QString()
+    for (const auto& design : editor::panes()) m_panes.emplace(std::string(design.name), buildPane(window, design));
+    for (const auto& field : editor::fields()) {
+        QFrame* owner = pane(field.pane);
+        if (field.hasLabel()) {
+            auto* label = new QLabel(toQString(field.caption), owner);
+            label->setObjectName(toQString(field.labelArray) +
+                                 (field.labelIndex == editor::kNoIndex ? QString()
                                                                       : QStringLiteral("_") +
-                                                                            QString::number(spec.labelIndex)));
-            label->setGeometry(pixelRect(spec.labelRect));
+                                                                            QString::number(field.labelIndex)));
+            label->setGeometry(pixelRect(field.labelRect));
             setColours(label, QPalette::WindowText, Qt::white);
         }
-        QWidget* widget = buildField(owner, spec);
-        widget->setObjectName(objectNameOf(spec));
-        widget->setGeometry(pixelRect(spec.rect));
-        if (!spec.tooltip.empty()) widget->setToolTip(toQString(spec.tooltip));
-        m_fields.emplace(&spec, widget);
+        QWidget* widget = buildField(owner, field);
+        widget->setObjectName(objectNameOf(field));
+        widget->setGeometry(pixelRect(field.rect));
+        if (!field.tooltip.empty()) widget->setToolTip(toQString(field.tooltip));
+        m_fields.emplace(&field, widget);
     }
     hideAll();
 }
 
-QFrame* EditPanes::buildPane(QWidget* window, const editor::PaneSpec& spec) {
+QFrame* EditPanes::buildPane(QWidget* window, const editor::PaneSpec& design) {
     auto* frame = new QFrame(window);
-    frame->setObjectName(toQString(spec.name));
-    frame->setGeometry(pixelRect(spec.rect));
+    frame->setObjectName(toQString(design.name));
+    frame->setGeometry(pixelRect(design.rect));
     // The General pane takes the desktop's menu-text colour, which is black on the
     // desktops the game runs on; every pane has the grey border line.
     frame->setAutoFillBackground(true);
     setColours(frame, QPalette::Window,
-               spec.menuTextBackground ? frame->palette().color(QPalette::WindowText) : QColor(Qt::black));
+               design.menuTextBackground ? frame->palette().color(QPalette::WindowText) : QColor(Qt::black));
     setColours(frame, QPalette::WindowText, kPaneBorder);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     frame->setLineWidth(1);
     return frame;
 }
 
-QWidget* EditPanes::buildField(QFrame* owner, const FieldSpec& spec) {
-    switch (spec.kind) {
-    case FieldKind::TextField: return buildTextField(owner, spec);
-    case FieldKind::Combo: return buildCombo(owner, spec);
-    case FieldKind::CheckBox: return buildCheckBox(owner, spec);
-    case FieldKind::OwnerPicker: return buildOwnerPicker(owner, spec);
-    case FieldKind::AbilityList: return buildAbilityList(owner, spec);
+QWidget* EditPanes::buildField(QFrame* owner, const FieldSpec& field) {
+    switch (field.kind) {
+    case FieldKind::TextField: return buildTextField(owner, field);
+    case FieldKind::Combo: return buildCombo(owner, field);
+    case FieldKind::CheckBox: return buildCheckBox(owner, field);
+    case FieldKind::OwnerPicker: return buildOwnerPicker(owner, field);
+    case FieldKind::AbilityList: return buildAbilityList(owner, field);
     case FieldKind::Button: break;
     }
-    return buildButton(owner, spec);
+    return buildButton(owner, field);
 }
 
-QWidget* EditPanes::buildTextField(QFrame* owner, const FieldSpec& spec) {
+QWidget* EditPanes::buildTextField(QFrame* owner, const FieldSpec& field) {
     auto* edit = new QLineEdit(owner);
     lookLikeField(edit);
-    const bool landSpeed = isLandSpeed(spec);
-    connect(edit, &QLineEdit::textChanged, this, [this, edit, landSpeed, key = spec.key](const QString& now) {
+    const bool landSpeed = isLandSpeed(field);
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, landSpeed, key = field.key](const QString& now) {
         // A fixed land speed is recorded by the inner run of this handler.
         if (landSpeed && fixLandSpeed(edit)) return;
         emitEdit(key, now);
@@ -123,33 +123,33 @@ QWidget* EditPanes::buildTextField(QFrame* owner, const FieldSpec& spec) {
     return edit;
 }
 
-QWidget* EditPanes::buildCombo(QFrame* owner, const FieldSpec& spec) {
+QWidget* EditPanes::buildCombo(QFrame* owner, const FieldSpec& field) {
     auto* combo = new QComboBox(owner);
     lookLikeField(combo);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    for (const auto preset : spec.presets) combo->addItem(toQString(preset));
+    for (const auto preset : field.presets) combo->addItem(toQString(preset));
     combo->setCurrentIndex(-1);
     combo->setEditText({});
     // Picking an entry is reported as well as typing.
-    connect(combo, &QComboBox::editTextChanged, this, [this, key = spec.key](const QString& now) { emitEdit(key, now); });
-    connect(combo, &QComboBox::activated, this, [this, combo, key = spec.key](int) { emitEdit(key, combo->currentText()); });
+    connect(combo, &QComboBox::editTextChanged, this, [this, key = field.key](const QString& now) { emitEdit(key, now); });
+    connect(combo, &QComboBox::activated, this, [this, combo, key = field.key](int) { emitEdit(key, combo->currentText()); });
     return combo;
 }
 
-QWidget* EditPanes::buildCheckBox(QFrame* owner, const FieldSpec& spec) {
-    auto* box = new QCheckBox(toQString(spec.caption), owner);
+QWidget* EditPanes::buildCheckBox(QFrame* owner, const FieldSpec& field) {
+    auto* box = new QCheckBox(toQString(field.caption), owner);
     setColours(box, QPalette::WindowText, Qt::white);
     setColours(box, QPalette::Window, Qt::black);
     box->setBackgroundRole(QPalette::Window);
     box->setAutoFillBackground(true);
-    connect(box, &QCheckBox::clicked, this, [this, key = spec.key](bool ticked) {
+    connect(box, &QCheckBox::clicked, this, [this, key = field.key](bool ticked) {
         emit fieldEdited(std::string(key), editor::checkBoxValue(ticked));
     });
     return box;
 }
 
-QWidget* EditPanes::buildOwnerPicker(QFrame* owner, const FieldSpec& spec) {
+QWidget* EditPanes::buildOwnerPicker(QFrame* owner, const FieldSpec& field) {
     auto* picker = new QComboBox(owner);
     lookLikeField(picker);
     for (const auto& entry : editor::ownerEntries()) {
@@ -158,11 +158,11 @@ QWidget* EditPanes::buildOwnerPicker(QFrame* owner, const FieldSpec& spec) {
     picker->setCurrentIndex(-1);
     // Only picks are reported; nothing can be typed into it.
     connect(picker, &QComboBox::activated, this,
-            [this, picker, key = spec.key](int) { emitEdit(key, picker->currentText()); });
+            [this, picker, key = field.key](int) { emitEdit(key, picker->currentText()); });
     return picker;
 }
 
-QWidget* EditPanes::buildAbilityList(QFrame* owner, const FieldSpec& /*spec*/) {
+QWidget* EditPanes::buildAbilityList(QFrame* owner, const FieldSpec& /*field*/) {
     m_abilities = new QListWidget(owner);
     lookLikeField(m_abilities);
     for (const auto entry : editor::abilityEntries()) {
@@ -178,9 +178,9 @@ QWidget* EditPanes::buildAbilityList(QFrame* owner, const FieldSpec& /*spec*/) {
     return m_abilities;
 }
 
-QWidget* EditPanes::buildButton(QFrame* owner, const FieldSpec& spec) {
-    auto* button = new QPushButton(toQString(spec.caption), owner);
-    connect(button, &QPushButton::clicked, this, [this, index = spec.index] { emit editWeaponClicked(index); });
+QWidget* EditPanes::buildButton(QFrame* owner, const FieldSpec& field) {
+    auto* button = new QPushButton(toQString(field.caption), owner);
+    connect(button, &QPushButton::clicked, this, [this, index = field.index] { emit editWeaponClicked(index); });
     return button;
 }
 
@@ -207,8 +207,8 @@ void EditPanes::hideAll() {
 }
 
 QWidget* EditPanes::field(std::string_view array, int index) const {
-    const FieldSpec* spec = editor::findField(array, index);
-    const auto it = spec ? m_fields.find(spec) : m_fields.end();
+    const FieldSpec* field = editor::findField(array, index);
+    const auto it = field ? m_fields.find(field) : m_fields.end();
     return it == m_fields.end() ? nullptr : it->second;
 }
 
@@ -219,8 +219,8 @@ QString EditPanes::text(std::string_view array, int index) const {
     return {};
 }
 
-void EditPanes::putValue(const FieldSpec& spec, QWidget* widget, std::string_view value) {
-    switch (spec.kind) {
+void EditPanes::putValue(const FieldSpec& field, QWidget* widget, std::string_view value) {
+    switch (field.kind) {
     case FieldKind::TextField: static_cast<QLineEdit*>(widget)->setText(toQString(value)); break;
     case FieldKind::Combo: static_cast<QComboBox*>(widget)->setEditText(toQString(value)); break;
     case FieldKind::CheckBox:
@@ -235,7 +235,7 @@ void EditPanes::putValue(const FieldSpec& spec, QWidget* widget, std::string_vie
 }
 
 void EditPanes::setValues(std::string_view key, std::string_view value) {
-    for (const FieldSpec* spec : editor::fieldsForKey(key)) putValue(*spec, m_fields.at(spec), value);
+    for (const FieldSpec* field : editor::fieldsForKey(key)) putValue(*field, m_fields.at(field), value);
     if (text::equalsIgnoreCase(key, "EliteAbilities")) {
         const std::vector<bool> ticks = editor::abilityTicks(value);
         for (int i = 0; i < m_abilities->count(); ++i) {
@@ -245,14 +245,14 @@ void EditPanes::setValues(std::string_view key, std::string_view value) {
 }
 
 void EditPanes::clearFields() {
-    for (auto& [spec, widget] : m_fields) {
-        switch (spec->kind) {
+    for (auto& [field, widget] : m_fields) {
+        switch (field->kind) {
         case FieldKind::TextField: {
             auto* edit = static_cast<QLineEdit*>(widget);
             edit->clear();
             // A field that was empty already reports no change, so its handler would not
             // add the "%" a land speed must show after every clear.
-            if (isLandSpeed(*spec)) fixLandSpeed(edit);
+            if (isLandSpeed(*field)) fixLandSpeed(edit);
             break;
         }
         case FieldKind::Combo: static_cast<QComboBox*>(widget)->setEditText({}); break;

@@ -44,15 +44,15 @@ signals:
     void editWeaponClicked(int index);
 
 private:
-    QFrame* buildPane(QWidget* window, const editor::PaneSpec& spec);
-    QWidget* buildField(QFrame* pane, const editor::FieldSpec& spec);
-    QWidget* buildTextField(QFrame* pane, const editor::FieldSpec& spec);
-    QWidget* buildCombo(QFrame* pane, const editor::FieldSpec& spec);
-    QWidget* buildCheckBox(QFrame* pane, const editor::FieldSpec& spec);
-    QWidget* buildOwnerPicker(QFrame* pane, const editor::FieldSpec& spec);
-    QWidget* buildAbilityList(QFrame* pane, const editor::FieldSpec& spec);
-    QWidget* buildButton(QFrame* pane, const editor::FieldSpec& spec);
-    void putValue(const editor::FieldSpec& spec, QWidget* widget, std::string_view value);
+    QFrame* buildPane(QWidget* window, const editor::PaneSpec& design);
+    QWidget* buildField(QFrame* pane, const editor::FieldSpec& field);
+    QWidget* buildTextField(QFrame* pane, const editor::FieldSpec& field);
+    QWidget* buildCombo(QFrame* pane, const editor::FieldSpec& field);
+    QWidget* buildCheckBox(QFrame* pane, const editor::FieldSpec& field);
+    QWidget* buildOwnerPicker(QFrame* pane, const editor::FieldSpec& field);
+    QWidget* buildAbilityList(QFrame* pane, const editor::FieldSpec& field);
+    QWidget* buildButton(QFrame* pane, const editor::FieldSpec& field);
+    void putValue(const editor::FieldSpec& field, QWidget* widget, std::string_view value);
     void emitEdit(std::string_view key, const QString& value);
 
     std::map<std::string, QFrame*, std::less<>> m_panes;
