@@ -1,376 +1,195 @@
+#include "core/Text.h"
 #include "core/editor/MenuSets.h"
 #include "core/editor/Navigation.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
-#include <initializer_list>
 #include <map>
-#include <string>
-#include <span>
-#include <utility>
-#include <vector>
+#include <set>
 
 using namespace halvex::editor;
 using halvex::ListEntry;
+using Calls = std::vector<std::string>;
 
 namespace {
 
-// Records every command as one line of text.
-class RecordingHost : public NavigationHost {
-public:
-    std::vector<std::string> calls;
-    std::map<std::string, std::vector<ListEntry>, std::less<>> lists;
-
-    std::vector<ListEntry> readList(std::string_view listName) override {
-        record("readList " + std::string(listName));
-        const auto it = lists.find(listName);
-        return it == lists.end() ? std::vector<ListEntry>{} : it->second;
-    }
-    void loadObject(std::string_view kind, std::string_view section) override {
-        record("loadObject " + std::string(kind) + " " + std::string(section));
-    }
-    void loadGeneralView(std::string_view mode, std::string_view caption, std::string_view pane) override {
-        record("loadGeneralView " + std::string(mode) + "|" + std::string(caption) + "|" + std::string(pane));
-    }
-    void openSourceEditor() override { record("openSourceEditor"); }
-    void runGame() override { record("runGame"); }
-    void openOnline() override { record("openOnline"); }
-    void save() override { record("save"); }
-    void showHelp() override { record("showHelp"); }
-    void exitProgram() override { record("exitProgram"); }
-    void openModCreator() override { record("openModCreator"); }
-    void openChangesReport() override { record("openChangesReport"); }
-    void prepareAddDelete() override { record("prepareAddDelete"); }
-    void makeStats(const std::vector<std::string>& ticked) override {
-        std::string line = "makeStats";
-        for (const std::string& entry : ticked) line += " [" + entry + "]";
-        record(line);
-    }
-
-private:
-    void record(std::string line) { calls.push_back(std::move(line)); }
-};
-
-std::vector<std::string> texts(const Navigation& nav) {
-    std::vector<std::string> out;
-    for (const NavItem& item : nav.items()) out.push_back(item.text);
-    return out;
-}
-
-std::vector<std::string> texts(std::span<const MenuEntry> entries) {
-    std::vector<std::string> out;
-    for (const MenuEntry& entry : entries) out.emplace_back(entry.text);
-    return out;
-}
-
-int positionOf(const Navigation& nav, std::string_view text) {
-    for (std::size_t i = 0; i < nav.items().size(); ++i) {
-        if (nav.items()[i].text == text) return static_cast<int>(i) + 1;
-    }
-    ADD_FAILURE() << "no entry " << text;
-    return 0;
-}
-
-void pick(Navigation& nav, std::string_view text) { nav.click(positionOf(nav, text)); }
-
-void doubleClickOn(Navigation& nav, std::string_view text) {
-    pick(nav, text);
-    nav.doubleClick();
-}
-
-bool showsRoot(const Navigation& nav) {
-    return texts(nav) == texts(rootEntries()) && !nav.okCancelVisible() && !nav.checkBoxes();
-}
-
-class NavigationTest : public ::testing::Test {
+// The host of the navigation it drives: records every command as one line of text.
+// Every list holds two objects; the land list is empty.
+class NavigationTest : public ::testing::Test, public NavigationHost {
 protected:
-    NavigationTest() {
-        host.lists["units"] = {{"Light Infantry", "E1"}, {"Disc Thrower", "E2"}};
-        host.lists["buildings"] = {{"Power Plant", "GAPOWR"}};
-        host.lists["weapons"] = {{"Vulcan Cannon", "Vulcan"}};
-        host.lists["terrain"] = {{"Tree", "TREE01"}};
-    }
+    Calls calls;
+    std::vector<ListEntry> objects{{"Light Infantry", "E1"}, {"Disc Thrower", "E2"}};
+    std::vector<std::string> ticked;
+    Navigation nav{*this};
 
-    RecordingHost host;
-    Navigation nav{host};
+    template <typename... Parts> void record(const Parts&... parts) { calls.push_back((std::string(parts) + ...)); }
+    std::vector<ListEntry> readList(std::string_view listName) override {
+        record("readList ", listName);
+        return listName == "land" ? std::vector<ListEntry>{} : objects;
+    }
+    void loadObject(std::string_view kind, std::string_view id) override { record("loadObject ", kind, " ", id); }
+    void loadGeneralView(std::string_view mode, std::string_view caption, std::string_view pane) override {
+        record("loadGeneralView ", mode, "|", caption, "|", pane);
+    }
+    void makeStats(const std::vector<std::string>& entries) override { ticked = entries; record("makeStats"); }
+#define HALVEX_RECORDS(command) \
+    void command() override { record(#command); }
+    HALVEX_RECORDS(openSourceEditor) HALVEX_RECORDS(runGame) HALVEX_RECORDS(openOnline) HALVEX_RECORDS(save)
+    HALVEX_RECORDS(showHelp) HALVEX_RECORDS(exitProgram) HALVEX_RECORDS(openModCreator)
+    HALVEX_RECORDS(openChangesReport) HALVEX_RECORDS(prepareAddDelete)
+#undef HALVEX_RECORDS
+
+    bool shows(std::span<const MenuEntry> set, bool okCancel = false, bool checkBoxes = false) const {
+        return nav.okCancelVisible() == okCancel && nav.checkBoxes() == checkBoxes &&
+               std::equal(nav.items().begin(), nav.items().end(), set.begin(), set.end(),
+                          [](const NavItem& item, const MenuEntry& entry) { return item.text == entry.text; });
+    }
+    void pick(std::string_view text) {
+        const auto& items = nav.items();
+        const auto it = std::find_if(items.begin(), items.end(), [text](const NavItem& i) { return i.text == text; });
+        ASSERT_NE(it, items.end()) << "no entry " << text;
+        nav.click(static_cast<int>(it - items.begin()) + 1);
+    }
+    void doubleClickOn(const std::vector<std::string_view>& path) {
+        for (std::string_view text : path) {
+            pick(text);
+            nav.doubleClick();
+        }
+    }
 };
 
 } // namespace
 
-TEST_F(NavigationTest, StartsOnTheTopLevelWithNoMode) {
-    EXPECT_TRUE(showsRoot(nav));
-    EXPECT_EQ(nav.items()[1].picture, 7);
-    EXPECT_EQ(nav.mode(), "");
-    EXPECT_EQ(nav.remembered(), 0);
-    EXPECT_TRUE(host.calls.empty());
-}
-
-TEST_F(NavigationTest, PickingAUnitLoadsItAndReturnsToTheTopLevel) {
-    doubleClickOn(nav, "Settings");
-    EXPECT_EQ(nav.mode(), "settings");
-    EXPECT_EQ(texts(nav), texts(settingsEntries()));
-    EXPECT_TRUE(nav.okCancelVisible());
-
-    pick(nav, "Units");
-    nav.ok();
-    EXPECT_EQ(nav.mode(), "listunits");
-    EXPECT_EQ(nav.items(), (std::vector<NavItem>{{"Light Infantry", "E1", 0, false}, {"Disc Thrower", "E2", 0, false}}));
-    EXPECT_TRUE(nav.okCancelVisible());
-    EXPECT_FALSE(nav.checkBoxes());
-    EXPECT_EQ(nav.remembered(), 0);
-
-    pick(nav, "Disc Thrower");
-    nav.ok();
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"readList units", "loadObject units E2"}));
-    EXPECT_EQ(nav.mode(), "units");
-    EXPECT_EQ(nav.loadedKind(), "units");
-    EXPECT_TRUE(showsRoot(nav));
-}
-
-TEST_F(NavigationTest, EverySettingsListReadsItsFileAndLoadsItsKind) {
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"Structures", "buildings"}, {"Weapons", "weapons"}, {"Terrain", "terrain"}};
-    for (const auto& [entry, kind] : cases) {
-        host.calls.clear();
-        doubleClickOn(nav, "Settings");
-        pick(nav, entry);
-        nav.ok();
+TEST_F(NavigationTest, PickingFromASettingsListLoadsTheObjectAndCancelKeepsTheMode) {
+    for (const auto& [entry, kind] : std::vector<std::pair<std::string, std::string>>{
+             {"Units", "units"}, {"Structures", "buildings"}, {"Weapons", "weapons"}, {"Terrain", "terrain"}}) {
+        SCOPED_TRACE(entry);
+        calls.clear();
+        doubleClickOn({"Settings"});
+        EXPECT_TRUE(shows(settingsEntries(), true));
+        pick(entry);
+        entry == "Units" ? nav.ok() : nav.doubleClick(); // a double-click in the settings acts at once
         EXPECT_EQ(nav.mode(), "list" + kind);
-        nav.click(1);
+        EXPECT_TRUE(nav.okCancelVisible() && !nav.checkBoxes() && nav.remembered() == 0);
+        pick("Disc Thrower"); // the second entry: its position must pick its section
         nav.ok();
-        EXPECT_EQ(host.calls.front(), "readList " + kind);
-        EXPECT_EQ(host.calls.back(), "loadObject " + kind + " " + host.lists[kind].front().id);
+        EXPECT_EQ(calls, (Calls{"readList " + kind, "loadObject " + kind + " E2"}));
         EXPECT_EQ(nav.mode(), kind);
-        EXPECT_TRUE(showsRoot(nav));
+        EXPECT_EQ(nav.loadedKind(), kind);
+        EXPECT_TRUE(shows(rootEntries()));
     }
-}
-
-TEST_F(NavigationTest, AnEmptyOrUnreadableListStillShowsTheListMode) {
-    doubleClickOn(nav, "Settings");
-    pick(nav, "Land");
-    nav.ok();
-    EXPECT_EQ(nav.mode(), "listland");
-    EXPECT_TRUE(nav.items().empty());
-    EXPECT_TRUE(nav.okCancelVisible());
-
-    nav.click(1);
-    nav.ok();
-    nav.doubleClick();
-    EXPECT_EQ(host.calls, std::vector<std::string>{"readList land"});
-    EXPECT_EQ(nav.mode(), "listland");
-
-    nav.cancel();
-    EXPECT_TRUE(showsRoot(nav));
-}
-
-TEST_F(NavigationTest, DoubleClickInSettingsActsAtOnce) {
-    doubleClickOn(nav, "Settings");
-    doubleClickOn(nav, "General");
-    EXPECT_EQ(host.calls, std::vector<std::string>{"loadGeneralView general|General Settings|genmain"});
-    EXPECT_EQ(nav.mode(), "general");
-    EXPECT_TRUE(showsRoot(nav));
-
-    doubleClickOn(nav, "Settings");
-    doubleClickOn(nav, "Artifical Intelligence");
-    doubleClickOn(nav, "Settings");
-    doubleClickOn(nav, "ION Storms");
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"loadGeneralView general|General Settings|genmain",
-                                                    "loadGeneralView ai|AI Settings|aimain",
-                                                    "loadGeneralView ION|ION Storms|ionstorm"}));
-    EXPECT_EQ(nav.mode(), "ION");
-
-    doubleClickOn(nav, "Settings");
-    doubleClickOn(nav, "Units");
-    EXPECT_EQ(nav.mode(), "listunits");
-    EXPECT_EQ(nav.items().size(), 2U);
-}
-
-TEST_F(NavigationTest, CancelReturnsToTheTopLevelAndKeepsTheMode) {
-    doubleClickOn(nav, "Settings");
+    doubleClickOn({"Settings"});
     nav.cancel();
     EXPECT_EQ(nav.mode(), "settings");
-    EXPECT_TRUE(showsRoot(nav));
-
-    doubleClickOn(nav, "Settings");
-    pick(nav, "Units");
-    nav.ok();
-    nav.click(1);
-    nav.ok();
-    doubleClickOn(nav, "Settings");
-    pick(nav, "Weapons");
-    nav.ok();
+    EXPECT_TRUE(shows(rootEntries()));
+    doubleClickOn({"Settings", "Units"});
     nav.cancel();
-    EXPECT_EQ(nav.mode(), "listweapons");
-    // The unit's tabs are still on screen and must go on showing its panes.
-    EXPECT_EQ(nav.loadedKind(), "units");
-    const std::vector<PaneChange> main = tabSwitchPanes("Main", nav.loadedKind());
-    EXPECT_NE(std::find(main.begin(), main.end(), PaneChange{"mainunits", true}), main.end());
+    EXPECT_EQ(nav.mode(), "listunits");
+    EXPECT_EQ(nav.loadedKind(), "terrain"); // the terrain's tabs are still on screen and must go on showing its panes
+    nav.setMode("weapons");                 // what "Edit Weapon" does
+    EXPECT_EQ(nav.loadedKind(), "weapons");
+}
+
+TEST_F(NavigationTest, CommandsAndGeneralViewsReachTheHostAndLeaveTheTopLevelOnShow) {
+    struct Command { std::vector<std::string_view> path; std::string call, mode; };
+    for (const auto& [path, call, mode] : std::vector<Command>{
+             {{"Edit Source Code"}, "openSourceEditor", ""}, {{"Run Tiberian Sun"}, "runGame", ""},
+             {{"Halvex Online"}, "openOnline", ""}, {{"Save!"}, "save", ""}, {{"Halvex Help"}, "showHelp", ""},
+             {{"Exit"}, "exitProgram", ""}, {{"Tools", "Mod Creator"}, "openModCreator", "tools"},
+             {{"Tools", "Changes Report"}, "openChangesReport", "tools"},
+             {{"Tools", "Add/Delete"}, "prepareAddDelete", "tools"},
+             {{"Settings", "General"}, "loadGeneralView general|General Settings|genmain", "general"},
+             {{"Settings", "Artifical Intelligence"}, "loadGeneralView ai|AI Settings|aimain", "ai"},
+             {{"Settings", "ION Storms"}, "loadGeneralView ION|ION Storms|ionstorm", "ION"}}) {
+        SCOPED_TRACE(call);
+        calls.clear();
+        doubleClickOn(path);
+        EXPECT_EQ(calls, Calls{call});
+        EXPECT_EQ(nav.mode(), mode);
+        EXPECT_EQ(nav.loadedKind(), path.front() == "Settings" ? mode : ""); // commands load nothing
+        EXPECT_TRUE(shows(rootEntries()));
+    }
 }
 
 TEST_F(NavigationTest, StatsGeneratorPassesTheTickedEntries) {
-    doubleClickOn(nav, "Tools");
-    EXPECT_EQ(nav.mode(), "tools");
-    EXPECT_EQ(texts(nav), texts(toolsEntries()));
-    EXPECT_FALSE(nav.okCancelVisible());
-
-    doubleClickOn(nav, "Stats Generator");
-    EXPECT_EQ(nav.mode(), "stats");
-    EXPECT_EQ(texts(nav), texts(statsEntries()));
-    EXPECT_TRUE(nav.checkBoxes());
-    EXPECT_TRUE(nav.okCancelVisible());
-    for (const NavItem& item : nav.items()) EXPECT_FALSE(item.checked);
-
-    const std::uint64_t before = nav.revision();
-    nav.setChecked(1, true);
-    nav.setChecked(5, true);
-    nav.setChecked(3, true);
+    doubleClickOn({"Tools"});
+    EXPECT_TRUE(nav.mode() == "tools" && shows(toolsEntries()));
+    doubleClickOn({"Stats Generator"});
+    EXPECT_TRUE(nav.mode() == "stats" && shows(statsEntries(), true, true));
+    const auto before = nav.revision();
+    for (int position : {1, 5, 3}) nav.setChecked(position, true);
     nav.setChecked(3, false);
-    nav.setChecked(7, true);
     EXPECT_GT(nav.revision(), before);
-
     nav.ok(); // no entry clicked: the ticks are what counts
-    EXPECT_EQ(host.calls, std::vector<std::string>{"makeStats [GDI Units] [Civilian Units]"});
+    EXPECT_EQ(calls, Calls{"makeStats"});
+    EXPECT_EQ(ticked, (Calls{"GDI Units", "Civilian Units"}));
     EXPECT_EQ(nav.mode(), "stats");
-    EXPECT_TRUE(showsRoot(nav));
-
+    EXPECT_TRUE(shows(rootEntries()));
     // Without the stats entries on show there is nothing to tick and nothing to make.
     nav.setChecked(1, true);
-    EXPECT_FALSE(nav.items()[0].checked);
     nav.ok();
-    EXPECT_EQ(host.calls.size(), 1U);
-}
-
-TEST_F(NavigationTest, TopLevelCommandsReachTheHost) {
-    for (const char* entry : {"Edit Source Code", "Run Tiberian Sun", "Halvex Online", "Save!", "Halvex Help"}) {
-        doubleClickOn(nav, entry);
-        EXPECT_TRUE(showsRoot(nav)) << entry;
-    }
-    doubleClickOn(nav, "Exit");
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"openSourceEditor", "runGame", "openOnline", "save", "showHelp",
-                                                    "exitProgram"}));
-}
-
-TEST_F(NavigationTest, ToolWindowsLeaveTheTopLevelOnShow) {
-    for (const char* entry : {"Mod Creator", "Changes Report", "Add/Delete"}) {
-        doubleClickOn(nav, "Tools");
-        doubleClickOn(nav, entry);
-        EXPECT_TRUE(showsRoot(nav)) << entry;
-        EXPECT_EQ(nav.mode(), "tools");
-    }
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"openModCreator", "openChangesReport", "prepareAddDelete"}));
+    EXPECT_FALSE(nav.items()[0].checked);
+    EXPECT_EQ(calls.size(), 1U);
 }
 
 TEST_F(NavigationTest, DoubleClickOnAnObjectRunsOnlyACommandItIsNamedLike) {
-    host.lists["units"] = {{"Light Infantry", "E1"}, {"exit", "EXITUNIT"}};
-    doubleClickOn(nav, "Settings");
-    doubleClickOn(nav, "Units");
-    doubleClickOn(nav, "Light Infantry");
+    objects = {{"Light Infantry", "E1"}, {"exit", "EXITUNIT"}};
+    doubleClickOn({"Settings", "Units", "Light Infantry"});
     EXPECT_EQ(nav.mode(), "listunits");
-    EXPECT_EQ(host.calls, std::vector<std::string>{"readList units"});
-    doubleClickOn(nav, "exit");
-    EXPECT_EQ(host.calls.back(), "exitProgram");
+    EXPECT_EQ(calls, Calls{"readList units"});
+    doubleClickOn({"exit"});
+    EXPECT_EQ(calls.back(), "exitProgram");
 }
 
 TEST_F(NavigationTest, AStaleOrMissingEntryDoesNothing) {
-    nav.ok();
-    nav.doubleClick();
-    EXPECT_TRUE(host.calls.empty());
-    EXPECT_TRUE(showsRoot(nav));
-
-    // Position 8 was "Artifical Intelligence" when clicked; in the top-level set it is "Exit".
-    doubleClickOn(nav, "Settings");
-    nav.click(8);
-    EXPECT_EQ(nav.remembered(), 8);
+    doubleClickOn({"Settings"});
+    nav.click(8); // "Artifical Intelligence" here; in the top-level set "Exit"
     nav.cancel();
     EXPECT_EQ(nav.remembered(), 0);
     nav.doubleClick();
-    EXPECT_TRUE(host.calls.empty());
-
-    // A click beside the entries forgets the one clicked before.
-    doubleClickOn(nav, "Settings");
-    pick(nav, "Units");
-    nav.click(9);
+    doubleClickOn({"Settings"});
+    pick("Units");
+    nav.click(9); // a click beside the entries forgets the one clicked before
     EXPECT_EQ(nav.remembered(), 0);
     nav.ok();
-    nav.click(0);
     nav.doubleClick();
-    EXPECT_TRUE(host.calls.empty());
-    EXPECT_EQ(nav.mode(), "settings");
+    EXPECT_TRUE(calls.empty());
+
+    // An empty (or unreadable) list still shows its mode, and nothing in it can be picked.
+    doubleClickOn({"Land"});
+    EXPECT_EQ(nav.mode(), "listland");
+    EXPECT_TRUE(nav.items().empty() && nav.okCancelVisible());
+    nav.click(1);
+    nav.ok();
+    nav.doubleClick();
+    EXPECT_EQ(calls, Calls{"readList land"});
 }
 
-TEST_F(NavigationTest, EditWeaponSetsTheWeaponsMode) {
-    nav.setMode("weapons");
-    EXPECT_EQ(nav.mode(), "weapons");
-    EXPECT_EQ(nav.loadedKind(), "weapons");
-    EXPECT_TRUE(showsRoot(nav));
-}
-
-namespace {
-
-std::map<std::string_view, bool> panesAfter(std::string_view caption, std::string_view mode) {
-    std::map<std::string_view, bool> out;
-    for (const PaneChange& change : tabSwitchPanes(caption, mode)) {
-        EXPECT_TRUE(out.emplace(change.pane, change.visible).second) << "twice: " << change.pane;
+// A Main or Advanced tab shows its panes for the kind and leaves the rest of its own group
+// alone; every other object pane is hidden. Land, terrain and General panes are left alone.
+TEST(NavigationTabs, TabSwitchShowsTheTabsPanesAndHidesTheOthers) {
+    using Panes = std::set<std::string_view>;
+    const Panes mains{"mainunits", "mainweapons", "mainbuild", "weapmain"};
+    const Panes advanced{"advbuild", "advancedunit", "mvemain", "sbuild"};
+    struct Case { std::string_view caption, mode; Panes shown; };
+    for (const Case& c : std::vector<Case>{
+             {"Main", "units", {"mainunits", "mainweapons"}}, {"main", "UNITS", {"mainunits", "mainweapons"}},
+             {"Advanced", "units", {"advancedunit", "mvemain"}}, {"Construction", "units", {"construct"}},
+             {"Elite Abilities", "units", {"elitemain"}}, {"Main", "buildings", {"mainbuild", "mainweapons"}},
+             {"Advanced", "buildings", {"advbuild", "sbuild"}}, {"Construction", "buildings", {"construct"}},
+             {"Main", "weapons", {"weapmain"}}, {"Main", "land", {"landmain"}}, {"Main", "terrain", {"mainterrain"}},
+             {"General Settings", "general", {}}, {"AI Settings", "ai", {}}, {"ION Storms", "ION", {}}}) {
+        SCOPED_TRACE(std::string(c.caption) + " " + std::string(c.mode));
+        std::map<std::string_view, bool> expected{{"elitemain", false}, {"construct", false}};
+        for (const auto& [tab, group] : {std::pair{"main", &mains}, std::pair{"advanced", &advanced}}) {
+            if (halvex::text::toLower(c.caption) != tab) for (std::string_view pane : *group) expected[pane] = false;
+        }
+        for (std::string_view pane : c.shown) expected[pane] = true;
+        std::map<std::string_view, bool> actual;
+        for (const PaneChange& change : tabSwitchPanes(c.caption, c.mode)) {
+            EXPECT_TRUE(actual.emplace(change.pane, change.visible).second) << "twice: " << change.pane;
+        }
+        EXPECT_EQ(actual, expected);
     }
-    return out;
-}
-
-// What every tab hides unless it names the pane itself.
-std::map<std::string_view, bool> allHidden() {
-    return {{"elitemain", false}, {"construct", false},  {"advbuild", false},    {"advancedunit", false},
-            {"mvemain", false},   {"sbuild", false},     {"mainunits", false},   {"mainweapons", false},
-            {"mainbuild", false}, {"weapmain", false}};
-}
-
-std::map<std::string_view, bool> with(std::map<std::string_view, bool> panes,
-                                      std::initializer_list<std::pair<const std::string_view, bool>> changes) {
-    for (const auto& [pane, visible] : changes) panes[pane] = visible;
-    return panes;
-}
-
-std::map<std::string_view, bool> without(std::map<std::string_view, bool> panes,
-                                         std::initializer_list<std::string_view> names) {
-    for (std::string_view name : names) panes.erase(name);
-    return panes;
-}
-
-} // namespace
-
-TEST(NavigationTabs, ExtraTabsByKind) {
-    EXPECT_EQ(tabCaptionsFor("units"), (std::vector<std::string_view>{"Advanced", "Construction", "Elite Abilities"}));
-    EXPECT_EQ(tabCaptionsFor("Buildings"), (std::vector<std::string_view>{"Advanced", "Construction"}));
-    for (const char* kind : {"weapons", "land", "terrain", "general"}) EXPECT_TRUE(tabCaptionsFor(kind).empty());
-}
-
-TEST(NavigationTabs, UnitTabs) {
-    const auto mainPanes = without(allHidden(), {"mainbuild", "weapmain"});
-    EXPECT_EQ(panesAfter("Main", "units"), with(mainPanes, {{"mainunits", true}, {"mainweapons", true}}));
-    EXPECT_EQ(panesAfter("main", "UNITS"), panesAfter("Main", "units"));
-    EXPECT_EQ(panesAfter("Advanced", "units"),
-              with(without(allHidden(), {"advbuild", "sbuild"}), {{"advancedunit", true}, {"mvemain", true}}));
-    EXPECT_EQ(panesAfter("Construction", "units"), with(allHidden(), {{"construct", true}}));
-    EXPECT_EQ(panesAfter("Elite Abilities", "units"), with(allHidden(), {{"elitemain", true}}));
-}
-
-TEST(NavigationTabs, BuildingTabs) {
-    EXPECT_EQ(panesAfter("Main", "buildings"),
-              with(without(allHidden(), {"mainunits", "weapmain"}), {{"mainbuild", true}, {"mainweapons", true}}));
-    EXPECT_EQ(panesAfter("Advanced", "buildings"),
-              with(without(allHidden(), {"advancedunit", "mvemain"}), {{"advbuild", true}, {"sbuild", true}}));
-    EXPECT_EQ(panesAfter("Construction", "buildings"), with(allHidden(), {{"construct", true}}));
-}
-
-TEST(NavigationTabs, SingleTabKinds) {
-    const auto mainPanes = without(allHidden(), {"mainunits", "mainweapons", "mainbuild", "weapmain"});
-    EXPECT_EQ(panesAfter("Main", "weapons"), with(mainPanes, {{"weapmain", true}}));
-    EXPECT_EQ(panesAfter("Main", "land"), with(mainPanes, {{"landmain", true}}));
-    EXPECT_EQ(panesAfter("Main", "terrain"), with(mainPanes, {{"mainterrain", true}}));
-}
-
-TEST(NavigationTabs, GeneralViewsHideObjectPanesAndKeepTheirOwn) {
-    EXPECT_EQ(panesAfter("General Settings", "general"), allHidden());
-    EXPECT_EQ(panesAfter("AI Settings", "ai"), allHidden());
-    EXPECT_EQ(panesAfter("ION Storms", "ION"), allHidden());
 }

@@ -17,6 +17,15 @@ AppliedChanges applyTo(const std::string& text, const std::vector<ChangeEntry>& 
     return applyChanges(RulesText(text), entries);
 }
 
+using Rows = std::vector<std::string>;
+
+// Each report row as "item | old value | new value".
+Rows rowsOf(const AppliedChanges& result) {
+    Rows rows;
+    for (const ReportRow& r : result.rows) rows.push_back(r.item + " | " + r.oldValue + " | " + r.newValue);
+    return rows;
+}
+
 std::string applied(const std::string& text, std::initializer_list<const char*> entries) {
     return applyTo(text, ticked(entries)).text;
 }
@@ -25,10 +34,7 @@ TEST(RulesSaver, ChangesAKeyLineInPlaceAndReportsItsOldValueWithTheComment) {
     const auto result = applyTo(kE1, ticked({"[E1] Cost=500"}));
 
     EXPECT_EQ(result.text, "[E1]\r\nCost=500\r\nSpeed=5\r\n\r\n[E2]\r\nCost=10\r\n");
-    ASSERT_EQ(result.rows.size(), 1u);
-    EXPECT_EQ(result.rows[0].item, "[E1] Cost");
-    EXPECT_EQ(result.rows[0].oldValue, "300 ;price");
-    EXPECT_EQ(result.rows[0].newValue, "500");
+    EXPECT_EQ(rowsOf(result), Rows{"[E1] Cost | 300 ;price | 500"});
     EXPECT_TRUE(result.missingSections.empty());
 }
 
@@ -89,13 +95,8 @@ TEST(RulesSaver, UntickedEntriesAreDroppedAndMissingSectionsReported) {
     const auto result = applyTo(kE1, entries);
 
     EXPECT_EQ(result.text, "[E1]\r\nCost=300 ;price\r\nSpeed=5\r\n\r\n[E2]\r\nCost=20\r\n");
-    ASSERT_EQ(result.rows.size(), 3u);
-    EXPECT_EQ(result.rows[0].item, "[GONE] Cost");
-    EXPECT_EQ(result.rows[0].oldValue, "");
-    EXPECT_EQ(result.rows[0].newValue, "1");
-    EXPECT_EQ(result.rows[1].item, "[E2] Cost");
-    EXPECT_EQ(result.rows[1].oldValue, "10");
-    EXPECT_EQ(result.missingSections, (std::vector<std::string>{"[GONE]", "[GONE]"}));
+    EXPECT_EQ(rowsOf(result), (Rows{"[GONE] Cost |  | 1", "[E2] Cost | 10 | 20", "[GONE] Speed |  | 2"}));
+    EXPECT_EQ(result.missingSections, (Rows{"[GONE]", "[GONE]"}));
 }
 
 TEST(RulesSaver, TheLastSectionWithoutAClosingLineBreak) {
@@ -110,10 +111,9 @@ TEST(RulesSaver, EntriesApplyInListOrderEachOnTheResultOfTheOneBefore) {
 
     EXPECT_EQ(result.text,
               "[E1]\r\nCost=400\r\nSpeed=5\r\nArmor=light\r\nSight=4\r\n\r\n[E2]\r\nCost=10\r\nSpeed=9\r\n");
-    ASSERT_EQ(result.rows.size(), 5u);
-    EXPECT_EQ(result.rows[0].item, "[E2] Speed") << "rows keep the list's order, not the text's";
-    EXPECT_EQ(result.rows[4].item, "[e1] armor");
-    EXPECT_EQ(result.rows[4].oldValue, "heavy") << "the value the earlier entry wrote";
+    // Rows keep the list's order, not the text's; the last reports the value the earlier entry wrote.
+    EXPECT_EQ(rowsOf(result), (Rows{"[E2] Speed |  | 9", "[E1] Armor |  | heavy", "[E1] Cost | 300 ;price | 400",
+                                    "[E1] Sight |  | 4", "[e1] armor | heavy | light"}));
 }
 
 TEST(RulesSaver, BytesOutsideTheEditedLinesStayAsTheyWere) {

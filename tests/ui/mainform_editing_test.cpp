@@ -1,9 +1,6 @@
 // The main window as a user drives it: loading objects into the panes, editing them,
 // the history palette, leaving with unsaved edits, and the commands that reach the desktop.
-#include "core/Startup.h"
-#include "ui/MainForm.h"
 #include "ui/TabStrip.h"
-#include "ui/editor/EditPanes.h"
 #include "ui/tools/HistoryWindow.h"
 
 #include "fakes/EditorRig.h"
@@ -11,19 +8,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QtTest>
-
-#include <memory>
 
 using halvex::MessageAnswer;
 using halvex::testing::EditorRig;
-using halvex::ui::MainForm;
 namespace fs = std::filesystem;
 
 Q_DECLARE_METATYPE(MessageAnswer)
@@ -49,17 +41,14 @@ class MainFormEditingTest : public QObject {
 
     std::unique_ptr<EditorRig> m_rig;
 
-    void start(std::string_view rules, bool sampleLists = false) {
-        if (sampleLists) {
-            m_rig->installListFiles();
-        } else {
-            m_rig->program.write("units.txt", ";[E1]\r\nName=Light Infantry\r\n;[E2]\r\nName=Disc Thrower\r\n");
-            m_rig->program.write("weapons.txt", ";[Minigun]\r\nName=Minigun\r\n");
-            m_rig->program.write("land.txt", ";[Clear]\r\nName=Clear\r\n");
-        }
-        m_rig->open(rules);
+    // The small lists over kRules, with Light Infantry loaded.
+    void start() {
+        m_rig->program.write("units.txt", ";[E1]\r\nName=Light Infantry\r\n;[E2]\r\nName=Disc Thrower\r\n");
+        m_rig->program.write("weapons.txt", ";[Minigun]\r\nName=Minigun\r\n");
+        m_rig->program.write("land.txt", ";[Clear]\r\nName=Clear\r\n");
+        m_rig->open(kRules);
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
     }
-
 
     QStringList entries() const {
         QStringList texts;
@@ -82,35 +71,30 @@ private slots:
     void exitAsksAboutUnsavedEdits_data() {
         QTest::addColumn<bool>("edited");
         QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<bool>("unwritable");
-        QTest::addColumn<bool>("byFrame");
+        QTest::addColumn<QString>("how"); // "menu", "frame" (closing the window) or "unwritable" (menu)
         QTest::addColumn<bool>("exits");
-        QTest::addColumn<bool>("written");
-        QTest::newRow("nothing edited") << false << MessageAnswer::Ok << false << false << true << false;
-        QTest::newRow("cancel") << true << MessageAnswer::Cancel << false << false << false << false;
-        QTest::newRow("no") << true << MessageAnswer::No << false << false << true << false;
-        QTest::newRow("yes") << true << MessageAnswer::Yes << false << false << true << true;
-        QTest::newRow("yes, rules.ini unwritable") << true << MessageAnswer::Yes << true << false << false << false;
-        QTest::newRow("frame, cancel") << true << MessageAnswer::Cancel << false << true << false << false;
-        QTest::newRow("frame, no") << true << MessageAnswer::No << false << true << true << false;
+        QTest::newRow("nothing edited") << false << MessageAnswer::Ok << "menu" << true;
+        QTest::newRow("cancel") << true << MessageAnswer::Cancel << "menu" << false;
+        QTest::newRow("no") << true << MessageAnswer::No << "menu" << true;
+        QTest::newRow("yes") << true << MessageAnswer::Yes << "menu" << true;
+        QTest::newRow("yes, rules.ini unwritable") << true << MessageAnswer::Yes << "unwritable" << false;
+        QTest::newRow("frame, cancel") << true << MessageAnswer::Cancel << "frame" << false;
+        QTest::newRow("frame, no") << true << MessageAnswer::No << "frame" << true;
     }
 
     void exitAsksAboutUnsavedEdits() {
         QFETCH(bool, edited);
         QFETCH(MessageAnswer, answer);
-        QFETCH(bool, unwritable);
-        QFETCH(bool, byFrame);
+        QFETCH(QString, how);
         QFETCH(bool, exits);
-        QFETCH(bool, written);
-        start(kRules);
-        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
+        const bool written = exits && answer == MessageAnswer::Yes;
+        start();
         if (edited) {
             EditorRig::type(m_rig->field<QLineEdit>("mainedit", 2), QStringLiteral("777"));
             m_rig->platform.messageAnswers.push_back(answer);
         }
-        if (unwritable) m_rig->workspace->setGameDirectory((m_rig->game.path() / "rules.ini").string());
-
-        if (byFrame) {
+        if (how == "unwritable") m_rig->workspace->setGameDirectory((m_rig->game.path() / "rules.ini").string());
+        if (how == "frame") {
             m_rig->form->close();
         } else {
             m_rig->command(QStringLiteral("Exit"));
@@ -120,31 +104,23 @@ private slots:
         QCOMPARE(m_rig->form->isVisible(), !exits);
         QCOMPARE(m_rig->form->historyWindow()->isVisible(), !exits);
         QVERIFY(m_rig->platform.messageAnswers.empty());
-        if (!edited) {
-            QVERIFY(m_rig->platform.messages.empty());
-            return;
-        }
+        QCOMPARE(m_rig->platform.messages.empty(), !edited);
+        if (!edited) return;
         const auto& question = m_rig->platform.messages.front();
         QCOMPARE(question.text, std::string(kExitQuestion));
         QCOMPARE(question.title, std::string("Halvex"));
         QCOMPARE(question.icon, halvex::MessageIcon::Exclamation);
         QCOMPARE(question.buttons, halvex::MessageButtons::YesNoCancel);
-        const std::string rulesNow = m_rig->game.read("rules.ini");
-        if (written) {
-            QVERIFY(rulesNow.find("\r\nCost=777\r\n") != std::string::npos);
-        } else {
-            QCOMPARE(rulesNow, std::string(kRules));
-        }
+        QCOMPARE(m_rig->game.read("rules.ini").find("\r\nCost=777\r\n") != std::string::npos, written);
         QCOMPARE(entries(), written ? QStringList{} : QStringList{"[E1] Cost=777"});
-        if (unwritable) {
+        if (how == "unwritable") {
             QCOMPARE(m_rig->platform.messages.back().icon, halvex::MessageIcon::Critical);
             QVERIFY(m_rig->platform.messages.back().text.find("rules.ini") != std::string::npos);
         }
     }
 
     void editWeaponOpensThePrimaryWeapon() {
-        start(kRules);
-        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
+        start();
         QTest::mouseClick(m_rig->field<QPushButton>("editw", 0), Qt::LeftButton);
         QCOMPARE(m_rig->form->navigation().mode(), std::string("weapons"));
         QVERIFY(m_rig->form->panes().isPaneVisible("weapmain"));
@@ -165,8 +141,7 @@ private slots:
     }
 
     void closedPaletteKeepsTheEditsAndComesBack() {
-        start(kRules);
-        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
+        start();
         EditorRig::type(m_rig->field<QLineEdit>("mainedit", 2), QStringLiteral("300"));
         EditorRig::type(m_rig->field<QLineEdit>("mainedit", 1), QStringLiteral("200"));
         halvex::ui::HistoryWindow* palette = m_rig->form->historyWindow();
@@ -189,11 +164,8 @@ private slots:
             QVERIFY2(saved.find(line) != std::string::npos, line);
         }
         QVERIFY(entries().isEmpty());
-    }
 
-    void timerShowsThePaletteWithTheProgram() {
-        start(kRules);
-        halvex::ui::HistoryWindow* palette = m_rig->form->historyWindow();
+        // The timer keeps the palette shown while the program or the palette is active.
         for (const auto& [active, shown] : {std::pair{"", false}, std::pair{"mainform", true},
                                             std::pair{"editcode", false}, std::pair{"history", true}}) {
             m_rig->platform.activeWindow = active;
@@ -202,39 +174,27 @@ private slots:
         }
     }
 
-    void runsTheGameOnlyWhenItIsThere() {
-        start(kRules);
-        m_rig->command(QStringLiteral("Run Tiberian Sun"));
-        QVERIFY(m_rig->platform.startedPrograms.empty());
-        QVERIFY(m_rig->platform.messages.empty());
-        QVERIFY(!m_rig->form->isMinimized());
-
-        m_rig->game.write("SUN.EXE", "MZ");
-        m_rig->command(QStringLiteral("Run Tiberian Sun"));
-        QCOMPARE(m_rig->platform.startedPrograms.size(), std::size_t{1});
-        QCOMPARE(m_rig->platform.startedPrograms[0], m_rig->game.path() / "SUN.EXE");
-        QVERIFY(m_rig->form->isMinimized());
-        QVERIFY(m_rig->platform.messages.empty());
-    }
-
-    void helpOpensTheMakersPages() {
-        start(kRules);
-        const std::string index = "/halvex/ihelp/help.html";
+    void runAndHelpReachTheDesktop() {
+        start();
         m_rig->form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_rig->form.get()));
         QTest::keyClick(m_rig->form.get(), Qt::Key_F1);
-        QCOMPARE(m_rig->platform.openedDocuments.size(), std::size_t{1});
-        QVERIFY(m_rig->platform.openedDocuments.back().ends_with(index));
-
         m_rig->command(QStringLiteral("Halvex Help"));
-        QCOMPARE(m_rig->platform.openedDocuments.size(), std::size_t{2});
-        QVERIFY(m_rig->platform.openedDocuments.back().ends_with(index));
+        QTest::mouseClick(m_rig->form->historyWindow()->helpButton(), Qt::LeftButton);
+        QTest::mouseClick(m_rig->form->historyWindow()->changeList()->viewport(), Qt::LeftButton);
+        const auto& opened = m_rig->platform.openedDocuments;
+        QCOMPARE(opened.size(), std::size_t{3});
+        QVERIFY(opened[0].ends_with("/halvex/ihelp/help.html") && opened[1].ends_with("/halvex/ihelp/help.html"));
+        QVERIFY(opened[2].ends_with("/halvex/ihelp/thistory.html"));
 
-        halvex::ui::HistoryWindow* palette = m_rig->form->historyWindow();
-        QTest::mouseClick(palette->helpButton(), Qt::LeftButton);
-        QTest::mouseClick(palette->changeList()->viewport(), Qt::LeftButton);
-        QCOMPARE(m_rig->platform.openedDocuments.size(), std::size_t{3});
-        QVERIFY(m_rig->platform.openedDocuments.back().ends_with("/halvex/ihelp/thistory.html"));
+        m_rig->command(QStringLiteral("Run Tiberian Sun")); // no SUN.EXE: nothing happens
+        QVERIFY(m_rig->platform.startedPrograms.empty());
+        QVERIFY(!m_rig->form->isMinimized());
+        m_rig->game.write("SUN.EXE", "MZ");
+        m_rig->command(QStringLiteral("Run Tiberian Sun"));
+        QCOMPARE(m_rig->platform.startedPrograms, std::vector{m_rig->game.path() / "SUN.EXE"});
+        QVERIFY(m_rig->form->isMinimized());
+        QVERIFY(m_rig->platform.messages.empty());
     }
 
     void generalViews_data() {
@@ -256,8 +216,7 @@ private slots:
         QFETCH(QString, pane);
         QFETCH(QString, array);
         QFETCH(QString, value);
-        start(kRules);
-        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
+        start();
         m_rig->command(QStringLiteral("Settings"));
         m_rig->command(entry);
         QCOMPARE(m_rig->form->navigation().mode(), mode.toStdString());
@@ -278,8 +237,7 @@ private slots:
     }
 
     void loadingFillsTheFieldsAndRecordsNothing() {
-        start(kRules);
-        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
+        start();
         QCOMPARE(m_rig->form->currentSection(), std::string("E1"));
         QCOMPARE(m_rig->field<QLineEdit>("mainedit", 5)->text(), QStringLiteral("0"));  // Ammo
         QCOMPARE(m_rig->field<QLineEdit>("mainedit", 6)->text(), QStringLiteral("-1")); // Reload
@@ -313,9 +271,8 @@ private slots:
     }
 
     void pastedLineBreaksNeverReachRulesIni() {
-        start(kRules);
+        start();
         const QString pasted = QStringLiteral("5\r\n[Evil]\r\nX=1");
-        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
         m_rig->field<QLineEdit>("mainedit", 2)->setText(pasted);
         m_rig->field<QComboBox>("maincombo", 0)->lineEdit()->setText(pasted);
         QCOMPARE(entries(), (QStringList{"[E1] Cost=5[Evil]X=1", "[E1] Armor=5[Evil]X=1"}));
@@ -328,7 +285,8 @@ private slots:
     }
 
     void screenshotsOfTheObjectPanes() {
-        start(halvex::testing::readFile(fs::path(HALVEX_SOURCE_DIR) / "examples" / "game" / "rules.ini"), true);
+        m_rig->installListFiles();
+        m_rig->open(halvex::testing::readFile(fs::path(HALVEX_SOURCE_DIR) / "examples" / "game" / "rules.ini"));
         m_rig->load(QStringLiteral("Structures"), QStringLiteral("GDI Power Plant"));
         QCOMPARE(m_rig->form->currentSection(), std::string("GAPOWR"));
         QVERIFY(m_rig->form->panes().isPaneVisible("mainbuild"));
