@@ -14,23 +14,17 @@ bool isBlank(char c) noexcept {
     return c == ' ' || c == '\t';
 }
 
-std::string_view trimBlanks(std::string_view s) noexcept {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 // The key a line sets: its text before the first "=", without surrounding blanks; empty
 // for lines that set nothing.
 std::string_view keyOfLine(std::string_view line) noexcept {
     const std::size_t equals = line.find('=');
-    return equals == text::npos ? std::string_view{} : trimBlanks(line.substr(0, equals));
+    return equals == text::npos ? std::string_view{} : text::trim(line.substr(0, equals));
 }
 
 // Lines that hold neither a key nor other text of the section's own: blank lines, and
 // comment lines, which before a header usually introduce the next section.
 bool isFiller(std::string_view line) noexcept {
-    const std::string_view trimmed = trimBlanks(line);
+    const std::string_view trimmed = text::trim(line);
     return trimmed.empty() || trimmed.front() == ';';
 }
 
@@ -140,7 +134,7 @@ AppliedChanges applyChanges(const RulesText& rules, const std::vector<ChangeEntr
     for (const ChangeEntry& entry : entries) {
         if (!entry.ticked) continue;
         SplitEntry& split = splits.emplace_back(splitEntry(entry.text));
-        const std::string_view key = trimBlanks(split.key);
+        const std::string_view key = text::trim(split.key);
         // A key that is empty or starts a comment or header would break the file's structure.
         if (key.empty() || key.front() == ';' || key.front() == '[') continue;
         // A value holding a line break would split the key line and could forge a header.

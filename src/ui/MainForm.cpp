@@ -252,33 +252,30 @@ void MainForm::pressCancel() {
 }
 
 const std::vector<ListEntry>& MainForm::objectList(ListTarget target) const {
-    return m_objectLists.at(static_cast<std::size_t>(target) - 1);
+    return m_objectLists.at(static_cast<std::size_t>(target));
+}
+
+ListLoad MainForm::readListFile(std::string_view listName) {
+    ListLoad loaded = loadListFile(m_workspace.programDirectory(), listName);
+    if (!loaded.error.empty()) message(loaded.error, MessageIcon::Exclamation);
+    return loaded;
 }
 
 std::vector<ListEntry> MainForm::readList(std::string_view listName) {
     m_menu->hide();
     m_progress->setWidthTwips(0);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ListLoad loaded = loadListFile(m_workspace.programDirectory(), listName);
+    ListLoad loaded = readListFile(listName);
     m_progress->advanceTwips(15 * static_cast<int>(loaded.entries.size()));
     QApplication::restoreOverrideCursor();
     m_progress->setWidthTwips(ProgressBar::kFullWidth);
     m_menu->show();
-    if (!loaded.error.empty()) message(loaded.error, MessageIcon::Exclamation);
     return std::move(loaded.entries);
 }
 
 bool MainForm::loadlist(std::string_view listName, ListTarget target) {
-    if (target == ListTarget::Navigation) {
-        const std::vector<ListEntry> entries = readList(listName);
-        m_menu->clear();
-        for (const auto& entry : entries) addMenuEntry(toQString(entry.name), 0, toQString(entry.id));
-        setOkCancelVisible(true);
-        return !entries.empty();
-    }
-    ListLoad loaded = loadListFile(m_workspace.programDirectory(), listName);
-    m_objectLists.at(static_cast<std::size_t>(target) - 1) = std::move(loaded.entries);
-    if (!loaded.error.empty()) message(loaded.error, MessageIcon::Exclamation);
+    ListLoad loaded = readListFile(listName);
+    m_objectLists.at(static_cast<std::size_t>(target)) = std::move(loaded.entries);
     return loaded.error.empty();
 }
 

@@ -34,8 +34,9 @@ class TabStrip;
 class MainForm : public QWidget, private editor::NavigationHost {
     Q_OBJECT
 public:
-    // Where loadlist puts the entries: the navigation list or one of the hidden object lists.
-    enum class ListTarget { Navigation, Units, Buildings, Weapons };
+    // The hidden object lists loadlist fills. The navigation list itself is filled only
+    // through the navigation, so what it shows and what OK acts on never part.
+    enum class ListTarget { Units, Buildings, Weapons };
 
     static constexpr int kClientWidth = 640;
     static constexpr int kClientHeight = 480;
@@ -47,8 +48,8 @@ public:
     void loadSequence();
 
     void resetmenu();
-    // Fills the target from "<listName>.txt"; a file that cannot be read is reported by
-    // name and leaves the target empty. False in that case.
+    // Fills a hidden object list from "<listName>.txt"; a file that cannot be read is
+    // reported by name and leaves the list empty. False in that case.
     bool loadlist(std::string_view listName, ListTarget target);
     void createtab(const QString& caption, bool selected);
     bool exec(const std::string& target);
@@ -121,6 +122,7 @@ private:
     void prepareAddDelete() override;
     void makeStats(const std::vector<std::string>& tickedStatsEntries) override;
 
+    ListLoad readListFile(std::string_view listName);
     void buildNavigation();
     void buildToolWindows();
     void syncMenu();

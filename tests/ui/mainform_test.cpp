@@ -73,7 +73,8 @@ private slots:
         m_rig->program.write("units.txt", ";[E1]\r\nName=Light Infantry\r\n;[E2]\r\nName=Disc Thrower\r\n");
         start();
 
-        QVERIFY(m_rig->form->loadlist("units", MainForm::ListTarget::Navigation));
+        m_rig->command(QStringLiteral("Settings"));
+        m_rig->pick(QStringLiteral("Units"));
         QCOMPARE(menuTexts(*m_rig->form->menu()), (QStringList{"Light Infantry", "Disc Thrower"}));
         QCOMPARE(m_rig->form->menu()->topLevelItem(1)->text(1), QStringLiteral("E2"));
         QCOMPARE(m_rig->form->progressBar()->widthTwips(), halvex::ui::ProgressBar::kFullWidth);
@@ -86,7 +87,9 @@ private slots:
         QCOMPARE(m_rig->form->objectList(MainForm::ListTarget::Units)[0].id, std::string("E1"));
 
         // A missing list file is reported by name; the list is left empty and shown.
-        QVERIFY(!m_rig->form->loadlist("terrain", MainForm::ListTarget::Navigation));
+        m_rig->form->pressCancel();
+        m_rig->command(QStringLiteral("Settings"));
+        m_rig->pick(QStringLiteral("Terrain"));
         QCOMPARE(m_rig->platform.messages.size(), std::size_t{1});
         QVERIFY(m_rig->platform.messages[0].text.find("terrain.txt") != std::string::npos);
         QCOMPARE(m_rig->form->menu()->topLevelItemCount(), 0);
