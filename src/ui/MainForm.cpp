@@ -369,6 +369,18 @@ void MainForm::tabSwitch(int index) {
     }
 }
 
+void MainForm::rulesTextReplaced() {
+    const std::string section = m_currentSection;
+    if (section.empty()) return;
+    m_currentSection.clear();
+    m_panes->clearFields();
+    if (parseini(section)) {
+        m_currentSection = section;
+    } else {
+        clr();
+    }
+}
+
 void MainForm::editWeapon(int index) {
     static constexpr std::array<std::pair<std::string_view, int>, 3> kWeaponCombo = {
         std::pair{std::string_view("maincombo"), 1}, std::pair{std::string_view("maincombo"), 2},

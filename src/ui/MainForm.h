@@ -64,6 +64,10 @@ public:
     void remoteload(const std::string& section, const std::string& kind);
     void tabSwitch(int index);
     void editWeapon(int index);
+    // The rules text was replaced whole (a source save, a reload from disk, an added or
+    // deleted object): the shown object is read again from the new text, tabs and panes
+    // as they are. An object the new text lacks is cleared away.
+    void rulesTextReplaced();
 
     // Applies the ticked edits and writes rules.ini; false when nothing was written.
     bool saverules();

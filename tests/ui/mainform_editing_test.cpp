@@ -119,6 +119,23 @@ private slots:
         }
     }
 
+    void replacedRulesTextIsShownAgainWithoutRecording() {
+        start();
+        std::string text(kRules);
+        text.replace(text.find("Cost=120"), 8, "Cost=999");
+        m_rig->workspace->rules().replace(text);
+        m_rig->form->rulesTextReplaced();
+        QCOMPARE(m_rig->field<QLineEdit>("mainedit", 2)->text(), QStringLiteral("999"));
+        QCOMPARE(m_rig->form->currentSection(), std::string("E1"));
+        QVERIFY(entries().isEmpty());
+
+        m_rig->workspace->rules().replace("[Other]\r\n");
+        m_rig->form->rulesTextReplaced();
+        QCOMPARE(m_rig->form->currentSection(), std::string());
+        QVERIFY(!m_rig->form->panes().isPaneVisible("mainunits"));
+        QVERIFY(entries().isEmpty());
+    }
+
     void editWeaponOpensThePrimaryWeapon() {
         start();
         QTest::mouseClick(m_rig->field<QPushButton>("editw", 0), Qt::LeftButton);
