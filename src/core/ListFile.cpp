@@ -7,18 +7,18 @@ namespace halvex {
 
 std::vector<ListEntry> parseListFile(std::string_view text) {
     std::vector<ListEntry> entries;
-    std::size_t pos = 0;
-    while (true) {
-        const std::size_t start = text.find(";[", pos);
-        if (start == std::string_view::npos) break;
+    std::size_t start = text.find(";[");
+    while (start != std::string_view::npos) {
         const std::size_t close = text.find(']', start);
         if (close == std::string_view::npos) break;
-        const std::size_t name = text::findIgnoreCase(text, "Name=", close);
-        if (name == std::string_view::npos) break;
-        const std::size_t nameStart = name + 5;
-        std::string_view display = text::lineAt(text, nameStart);
-        entries.push_back({std::string(display), std::string(text.substr(start + 2, close - start - 2))});
-        pos = nameStart + display.size();
+        const std::size_t next = text.find(";[", close);
+        // A "Name=" beyond the next entry's id belongs to that entry, not to this one.
+        const std::string_view own = text.substr(close, next == std::string_view::npos ? text.npos : next - close);
+        std::string id(text.substr(start + 2, close - start - 2));
+        const std::size_t name = text::findIgnoreCase(own, "Name=");
+        const std::string_view display = name == std::string_view::npos ? "" : text::lineAt(own, name + 5);
+        entries.push_back({display.empty() ? id : std::string(display), std::move(id)});
+        start = next;
     }
     return entries;
 }

@@ -19,7 +19,8 @@ struct ListEntry {
 inline constexpr std::string_view kListNames[] = {"units", "buildings", "weapons", "land", "terrain"};
 
 // Entries are a commented header ";[ID]" followed, on a later line, by "Name=Display".
-// Everything else in the file is ignored.
+// Everything else in the file is ignored. An entry without a "Name=" of its own (before
+// the next ";[") is shown by its ID.
 std::vector<ListEntry> parseListFile(std::string_view text);
 
 struct ListLoad {

@@ -15,8 +15,12 @@ TEST(ListFile, ReadsEntriesInFileOrder) {
                                                            {"Mobile Construction Vehicle", "MCV"}}));
 }
 
-TEST(ListFile, StopsAtAnEntryWithoutName) {
-    EXPECT_EQ(parseListFile(";[A]\r\nName=Alpha\r\n;[B]\r\nNothing\r\n"), (std::vector<ListEntry>{{"Alpha", "A"}}));
+TEST(ListFile, ANameCountsOnlyBeforeTheNextEntry) {
+    // B has no name of its own: it must neither take C's name nor make C vanish; the
+    // last entry's name runs to the end of a file without a closing line break.
+    EXPECT_EQ(parseListFile(";[A]\r\nName=Alpha\r\n;[B]\r\nNothing\r\n;[C]\r\nName=Gamma\r\n;[D]\r\nName=\r\n;[E]"
+                            "\r\nName=Epsilon"),
+              (std::vector<ListEntry>{{"Alpha", "A"}, {"B", "B"}, {"Gamma", "C"}, {"D", "D"}, {"Epsilon", "E"}}));
     EXPECT_TRUE(parseListFile("").empty());
 }
 
