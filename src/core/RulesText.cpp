@@ -9,6 +9,7 @@ RulesText::RulesText(std::string text) : m_text(std::move(text)) {}
 void RulesText::replace(std::string text) {
     m_text = std::move(text);
     m_index.reset();
+    ++m_generation;
 }
 
 void RulesText::buildIndex() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,10 @@ public:
     const std::string& text() const noexcept { return m_text; }
     void replace(std::string text);
 
+    // Grows with every replace, so whatever is derived from the text can tell that it
+    // is out of date without comparing the text itself.
+    std::uint64_t generation() const noexcept { return m_generation; }
+
     // The section of that name, compared without regard to case. When several headers
     // differ only in case ([REPAIR] the vehicle, [Repair] the mission), the one written
     // exactly as asked wins; otherwise the first.
@@ -38,6 +43,7 @@ private:
     void buildIndex() const;
 
     std::string m_text;
+    std::uint64_t m_generation = 0;
     // Lower-cased section name -> header positions in text order. Built on the first
     // lookup after a change, so a run of lookups costs one pass over the text.
     mutable std::optional<std::unordered_map<std::string, std::vector<std::size_t>>> m_index;

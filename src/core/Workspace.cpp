@@ -4,7 +4,8 @@
 
 namespace halvex {
 
-Workspace::Workspace(std::filesystem::path programDirectory) : m_programDirectory(std::move(programDirectory)) {}
+Workspace::Workspace(std::filesystem::path programDirectory)
+    : m_programDirectory(std::move(programDirectory)), m_objectLists(m_programDirectory) {}
 
 std::filesystem::path Workspace::settingsPath() const {
     return programFile(kSettingsFileName);

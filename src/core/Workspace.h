@@ -4,6 +4,7 @@
 #include "core/Files.h"
 #include "core/RulesSaver.h"
 #include "core/RulesText.h"
+#include "core/objects/ObjectListCache.h"
 
 #include <filesystem>
 #include <string>
@@ -47,6 +48,12 @@ public:
     RulesText& rules() noexcept { return m_rules; }
     const RulesText& rules() const noexcept { return m_rules; }
 
+    // The objects of the current rules text merged with the list files; rebuilt on the
+    // first call after the text was replaced.
+    const objects::ObjectLists& objectLists() { return m_objectLists.lists(m_rules); }
+    // The list files that could not be read, each named once per run.
+    std::vector<std::string> takeListFileProblems() { return m_objectLists.takeProblems(); }
+
     // Writes the rules text to the game folder's rules.ini.
     files::WriteResult saveRulesText() const;
 
@@ -67,6 +74,7 @@ private:
     std::string m_settings;
     std::string m_gameDirectory;
     RulesText m_rules;
+    objects::ObjectListCache m_objectLists;
     ChangeList m_changes;
     std::vector<ReportRow> m_reportRows;
 };

@@ -3,6 +3,7 @@
 #include "core/RulesSaver.h"
 #include "core/SectionReader.h"
 #include "core/Text.h"
+#include "core/objects/ObjectListBuilder.h"
 
 #include "fakes/RealRules.h"
 #include "fakes/TempDir.h"
@@ -13,6 +14,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -134,6 +136,42 @@ TEST_P(RealRules, SavingChangesExactlyTheEditedLines) {
     EXPECT_TRUE(addedIn.empty()) << addedIn.size() << " added lines are missing";
     const auto diff = std::mismatch(kept.begin(), kept.end(), expected.begin(), expected.end()).first - kept.begin();
     EXPECT_TRUE(kept == expected) << "line " << diff + 1 << " differs from the original with the edits";
+}
+
+// Every object a registry names is reachable exactly once in its kind's list, and
+// nothing in any list leads to a missing section.
+TEST_P(RealRules, ObjectListsHoldEveryRegisteredObjectOnceAndOnlyExistingSections) {
+    const RulesText rules(testing::readFile(GetParam()));
+    const auto sections = plainSections(rules.text());
+    std::set<std::string> existing;
+    for (const auto& [name, pairs] : sections) existing.insert(text::toLower(name));
+    const auto lists = objects::buildObjectLists(
+        rules, objects::ListFileSet::read(fs::path(HALVEX_SOURCE_DIR) / "data"));
+
+    const std::pair<std::string_view, objects::ObjectKind> registries[] = {
+        {"InfantryTypes", objects::ObjectKind::Units},    {"VehicleTypes", objects::ObjectKind::Units},
+        {"AircraftTypes", objects::ObjectKind::Units},    {"BuildingTypes", objects::ObjectKind::Buildings},
+        {"TerrainTypes", objects::ObjectKind::Terrain}};
+    int registered = 0;
+    for (const auto& [registry, kind] : registries) {
+        const auto found = sections.find(std::string(registry));
+        if (found == sections.end()) continue;
+        for (const auto& [key, value] : found->second) {
+            const std::string id(text::trim(value));
+            if (text::trim(key).starts_with(';') || !existing.count(text::toLower(id))) continue;
+            const auto& entries = lists.of(kind);
+            const auto times = std::count_if(entries.begin(), entries.end(),
+                                             [&](const ListEntry& e) { return text::equalsIgnoreCase(e.id, id); });
+            EXPECT_EQ(times, 1) << registry << " names " << id;
+            ++registered;
+        }
+    }
+    EXPECT_GT(registered, 0);
+    for (const objects::ObjectKind kind : objects::kObjectKinds) {
+        for (const ListEntry& entry : lists.of(kind)) {
+            EXPECT_TRUE(existing.count(text::toLower(entry.id))) << entry.id << " has no section";
+        }
+    }
 }
 
 std::string testNameOf(const ::testing::TestParamInfo<fs::path>& param) {

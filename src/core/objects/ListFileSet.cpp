@@ -1,0 +1,19 @@
+#include "core/objects/ListFileSet.h"
+
+namespace halvex::objects {
+
+ListFileSet ListFileSet::read(const std::filesystem::path& programDirectory) {
+    ListFileSet set;
+    for (const ObjectKind kind : kObjectKinds) {
+        ListLoad load = loadListFile(programDirectory, listNameOf(kind));
+        if (!load.error.empty()) set.m_problems.push_back(std::move(load.error));
+        set.setEntries(kind, std::move(load.entries));
+    }
+    return set;
+}
+
+void ListFileSet::setEntries(ObjectKind kind, std::vector<ListEntry> entries) {
+    m_entries[indexOf(kind)] = std::move(entries);
+}
+
+} // namespace halvex::objects

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/ListFile.h"
+#include "core/objects/ObjectKind.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace halvex::objects {
+
+// The five list files beside the program. They are data delivered with it, so they
+// are read once per run, however often the rules text is replaced.
+class ListFileSet {
+public:
+    ListFileSet() = default;
+
+    // Reads every list file; one that cannot be read leaves its kind empty and adds one
+    // message naming the file.
+    static ListFileSet read(const std::filesystem::path& programDirectory);
+
+    const std::vector<ListEntry>& entries(ObjectKind kind) const noexcept { return m_entries[indexOf(kind)]; }
+    void setEntries(ObjectKind kind, std::vector<ListEntry> entries);
+
+    const std::vector<std::string>& problems() const noexcept { return m_problems; }
+
+private:
+    std::array<std::vector<ListEntry>, kObjectKinds.size()> m_entries;
+    std::vector<std::string> m_problems;
+};
+
+} // namespace halvex::objects

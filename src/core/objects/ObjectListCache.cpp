@@ -1,0 +1,29 @@
+#include "core/objects/ObjectListCache.h"
+
+#include "core/objects/ObjectListBuilder.h"
+
+namespace halvex::objects {
+
+ObjectListCache::ObjectListCache(std::filesystem::path programDirectory)
+    : m_programDirectory(std::move(programDirectory)) {}
+
+const ListFileSet& ObjectListCache::listFiles() {
+    if (!m_listFiles) m_listFiles = ListFileSet::read(m_programDirectory);
+    return *m_listFiles;
+}
+
+const ObjectLists& ObjectListCache::lists(const RulesText& rules) {
+    if (m_builtFor != rules.generation()) {
+        m_lists = buildObjectLists(rules, listFiles());
+        m_builtFor = rules.generation();
+    }
+    return m_lists;
+}
+
+std::vector<std::string> ObjectListCache::takeProblems() {
+    if (m_problemsTaken) return {};
+    m_problemsTaken = true;
+    return listFiles().problems();
+}
+
+} // namespace halvex::objects
