@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace halvex::editor {
+
+inline constexpr std::string_view kMainCaption = "Halvex Editor Proffesional";
+
+// The main window's title: the designed caption first, then the loaded object as its
+// list shows it ("Scarab Tank (AATNK)") and the folder the rules text came from, each
+// left out while there is none:
+//   "Halvex Editor Proffesional - Scarab Tank (AATNK) - C:\westwood\sun"
+std::string windowTitle(std::string_view loadedId, std::string_view loadedName, std::string_view rulesFolder);
+
+} // namespace halvex::editor
