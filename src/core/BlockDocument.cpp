@@ -82,7 +82,10 @@ std::string WriteItem(std::string& doc, std::string_view cat, std::string_view s
         const auto block = findBlock(doc, cat);
         const std::string_view body = block ? block->body(doc) : std::string_view{};
         const auto key = block ? findKey(body, subcat) : std::nullopt;
-        const std::size_t semicolon = key ? body.find(';', key->keyStart + 1) : npos;
+        // The value ends where GetItem reads it to: at the ";" that ends a line. Cutting at
+        // the first ";" would keep the tail of an old value such as "D:\Games;Mods".
+        std::size_t semicolon = key ? body.find(";\r\n", key->keyStart + 1) : npos;
+        if (key && semicolon == npos) semicolon = body.find(';', key->keyStart + 1);
         if (semicolon == npos || semicolon < key->valueStart) {
             AddItem(doc, cat, subcat, value);
             continue;

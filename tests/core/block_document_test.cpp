@@ -44,6 +44,11 @@ TEST(BlockDocument, CreatesBlocksAndKeysWithThePlaceholder) {
     std::string unterminated = "Mode {\r\nMode: old\r\n}";
     EXPECT_EQ(WriteItem(unterminated, "Mode", "Mode", "new"), "Mode {\r\nMode: new;\r\n}");
 
+    // A value holding a ";" is replaced whole, as GetItem reads it.
+    std::string semicolons = "Settings {\r\nPath: D:\\Games;Mods;\r\n}";
+    semicolons = WriteItem(semicolons, "Settings", "Path", "E:\\ts");
+    EXPECT_EQ(semicolons, "Settings {\r\nPath: E:\\ts;\r\n}");
+
     std::string blank = kPathDoc;
     blank = WriteItem(blank, "Settings", "Path", "");
     EXPECT_EQ(GetItem(blank, "Settings", "Path"), "");
