@@ -73,6 +73,9 @@ TEST_F(ModLists, UnitsAreTheListFilesThatTheTextHasThenTheModsOwnEachOnce) {
     EXPECT_EQ(lists.of(ObjectKind::Buildings), (Entries{{"Twin", "TWINBOTH"}, {"Necropole", "NECROPOLE"}}));
     EXPECT_EQ(lists.of(ObjectKind::Terrain), (Entries{{"BONETREE", "BONETREE"}}));
     EXPECT_EQ(lists.of(ObjectKind::Land), (Entries{{"Clear", "Clear"}}));
+    ASSERT_NE(lists.find(ObjectKind::Units, "spectre"), nullptr);
+    EXPECT_EQ(lists.find(ObjectKind::Units, "spectre")->name, "Spectre");
+    EXPECT_EQ(lists.find(ObjectKind::Buildings, "ZOMBIE"), nullptr);
 }
 
 TEST_F(ModLists, WeaponsAreFoundThroughEveryWeaponKeyOfUnitsAndBuildings) {

@@ -20,13 +20,11 @@ bool isWeaponKey(std::string_view key) {
 }
 
 // IDs already taken, compared as the game and the editor compare them: without case.
-class SeenIds {
-public:
-    bool insert(std::string_view id) { return m_ids.insert(text::toLower(id)).second; }
+using SeenIds = std::unordered_set<std::string>;
 
-private:
-    std::unordered_set<std::string> m_ids;
-};
+bool firstTime(SeenIds& seen, std::string_view id) {
+    return seen.insert(text::toLower(id)).second;
+}
 
 struct ObjectSection {
     std::string name;
@@ -60,7 +58,7 @@ private:
         std::vector<ListEntry> entries;
         SeenIds seen;
         const auto take = [&](const std::string& id, const std::string& fallbackName) {
-            if (!seen.insert(id)) return;
+            if (!firstTime(seen, id)) return;
             auto object = readObject(id);
             if (!object) return;
             if (carriesWeapons) m_weaponRefs.insert(m_weaponRefs.end(), object->weapons.begin(), object->weapons.end());
@@ -112,7 +110,7 @@ private:
         std::vector<PlacedId> placed;
         SeenIds seen;
         for (const std::string& id : ids) {
-            if (!seen.insert(id)) continue;
+            if (!firstTime(seen, id)) continue;
             if (const auto span = m_rules.findSection(id)) placed.emplace_back(span->header, id);
         }
         return placed;

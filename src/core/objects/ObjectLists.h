@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace halvex::objects {
@@ -22,6 +23,9 @@ struct ObjectLists {
 
     const std::vector<ListEntry>& of(ObjectKind kind) const noexcept { return byKind[indexOf(kind)]; }
     std::vector<ListEntry>& of(ObjectKind kind) noexcept { return byKind[indexOf(kind)]; }
+
+    // The entry of that ID (compared without regard to case), or nullptr.
+    const ListEntry* find(ObjectKind kind, std::string_view id) const noexcept;
 };
 
 } // namespace halvex::objects
