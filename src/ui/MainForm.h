@@ -17,7 +17,6 @@
 
 class QLabel;
 class QTimer;
-class QTreeWidget;
 
 namespace halvex::ui {
 
@@ -25,6 +24,7 @@ class ChangesWindow;
 class EditPanes;
 class HistoryWindow;
 class LabelButton;
+class NavigationList;
 class ProgressBar;
 class TabStrip;
 
@@ -80,7 +80,7 @@ public:
     const editor::Navigation& navigation() const { return m_navigation; }
     const std::vector<ListEntry>& objectList(ListTarget target) const;
 
-    QTreeWidget* menu() const { return m_menu; }
+    NavigationList* menu() const { return m_menu; }
     TabStrip& tabs() const { return *m_tabs; }
     EditPanes& panes() const { return *m_panes; }
     ProgressBar* progressBar() const { return m_progress; }
@@ -130,7 +130,6 @@ private:
     void buildNavigation();
     void buildToolWindows();
     void syncMenu();
-    void addMenuEntry(const QString& text, int picture, const QString& section = {}, bool checkable = false);
     void setOkCancelVisible(bool visible);
     void setMenuColours(const QColor& text, const QColor& background);
     void showTabZero(const QString& caption);
@@ -146,8 +145,9 @@ private:
     QPixmap m_background;
     bool m_customBackground = false;
     bool m_exiting = false;
+    bool m_changesPlaced = false;
     QString m_lastHelpAddress;
-    QTreeWidget* m_menu = nullptr;
+    NavigationList* m_menu = nullptr;
     LabelButton* m_ok = nullptr;
     LabelButton* m_cancel = nullptr;
     QLabel* m_status = nullptr;
