@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
     halvex::ui::QtPlatform platform;
     halvex::ui::MainForm window(workspace, platform);
     platform.setDialogParent(&window);
-    window.loadSequence();
+    // Cancelling the game folder prompt is the user's way to leave before anything starts.
+    if (!window.loadSequence()) return 0;
     window.show();
     return QApplication::exec();
 }
