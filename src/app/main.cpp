@@ -14,7 +14,8 @@ int main(int argc, char* argv[]) {
     });
     halvex::ui::MainForm window(workspace, platform);
     platform.setDialogParent(&window);
-    window.loadSequence();
+    // Cancelling the game folder prompt is the user's way to leave before anything starts.
+    if (!window.loadSequence()) return 0;
     window.show();
     return halvex::ui::Application::exec();
 }

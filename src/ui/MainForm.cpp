@@ -150,8 +150,9 @@ void MainForm::message(const std::string& text, MessageIcon icon) {
 
 // ---- Start-up ----
 
-void MainForm::loadSequence() {
+bool MainForm::loadSequence() {
     const StartupResult started = startup(m_workspace, m_platform);
+    if (started.cancelled) return false;
     if (started.rulesLoaded) applyTheme(readTheme(m_workspace.settings(), m_workspace.programDirectory()));
     // Beside the main window, until the user drags it somewhere else.
     m_history->move(x() + width() + 8, y());
@@ -160,6 +161,7 @@ void MainForm::loadSequence() {
     m_history->show();
     m_historyTimer->start();
     resetmenu();
+    return true;
 }
 
 void MainForm::applyTheme(const Theme& theme) {
@@ -456,7 +458,7 @@ void MainForm::exitProgram() {
 }
 
 void MainForm::runGame() {
-    const auto game = files::findIgnoreCase(files::pathFromText(m_workspace.gameDirectory()), "sun.exe");
+    const auto game = files::findIgnoreCase(m_workspace.gameDirectory(), "sun.exe");
     if (!game) return;
     showMinimized();
     m_platform.startProgram(*game);

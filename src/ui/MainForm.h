@@ -44,8 +44,9 @@ public:
     MainForm(Workspace& workspace, Platform& platform, QWidget* parent = nullptr);
     ~MainForm() override;
 
-    // Start-up in order: settings and rules text, the theme, the history palette, the root entries.
-    void loadSequence();
+    // Start-up in order: settings and rules text, the theme, the history palette, the root
+    // entries. False when the user cancelled the folder prompt: nothing was shown or written.
+    bool loadSequence();
 
     void resetmenu();
     // Fills a hidden object list from "<listName>.txt"; a file that cannot be read is
