@@ -16,7 +16,10 @@ namespace {
 // Answers nothing: the benchmark never asks the user.
 class SilentPlatform : public halvex::Platform {
 public:
-    std::string browseForFolder(const std::string&) override { return {}; }
+    std::optional<std::filesystem::path> browseForFolder(const std::string&,
+                                                         const std::vector<std::filesystem::path>&) override {
+        return std::nullopt;
+    }
     halvex::MessageAnswer showMessage(const std::string&, halvex::MessageIcon, halvex::MessageButtons,
                                       const std::string&) override {
         return halvex::MessageAnswer::Ok;

@@ -1,18 +1,21 @@
 #include "core/Workspace.h"
+#include "ui/Application.h"
 #include "ui/MainForm.h"
 #include "ui/QtPlatform.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Halvex"));
+    halvex::ui::Application app(argc, argv);
+    halvex::ui::Application::setApplicationName(QStringLiteral("Halvex"));
 
     halvex::Workspace workspace(QCoreApplication::applicationDirPath().toStdU16String());
     halvex::ui::QtPlatform platform;
+    app.setErrorReporter([&platform](const std::string& what) {
+        platform.showMessage(what, halvex::MessageIcon::Critical, halvex::MessageButtons::Ok, halvex::kApplicationTitle);
+    });
     halvex::ui::MainForm window(workspace, platform);
     platform.setDialogParent(&window);
-    window.loadSequence();
+    // Cancelling the game folder prompt is the user's way to leave before anything starts.
+    if (!window.loadSequence()) return 0;
     window.show();
-    return QApplication::exec();
+    return halvex::ui::Application::exec();
 }

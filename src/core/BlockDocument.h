@@ -10,8 +10,10 @@
 //   }
 //
 // Block names and keys are matched without regard to case and only where they begin
-// a line, so a key "Back" never reads a line "MenuBack: 0;". These are pure string
-// operations: writing the document to a file is the caller's business.
+// a line, so a key "Back" never reads a line "MenuBack: 0;". Lines end in CRLF, or in
+// LF when the document's first line does (a file edited by hand); a UTF-8 byte-order
+// mark before the first block is skipped. These are pure string operations: writing
+// the document to a file is the caller's business.
 namespace halvex {
 
 inline constexpr std::string_view kItemError = "Error";
@@ -30,5 +32,8 @@ std::string WriteItem(std::string& doc, std::string_view cat, std::string_view s
 std::string AddItem(std::string& doc, std::string_view cat, std::string_view subcat, std::string_view value);
 
 bool isItemError(std::string_view value) noexcept;
+
+// True when the document starts with the mark an editor puts before UTF-8 text.
+bool hasUtf8ByteOrderMark(std::string_view doc) noexcept;
 
 } // namespace halvex

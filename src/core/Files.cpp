@@ -40,14 +40,21 @@ fs::path resolveIgnoreCase(const fs::path& dir, std::string_view name) {
 }
 
 ReadResult readWhole(const fs::path& path) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) return {std::nullopt, "it is a folder, not a file"};
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         const int err = errno;
         return {std::nullopt, err != 0 ? std::strerror(err) : "the file cannot be opened"};
     }
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return {std::nullopt, "the file cannot be read"};
-    return {std::move(bytes), {}};
+    try {
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (in.bad()) return {std::nullopt, "the file cannot be read"};
+        return {std::move(bytes), {}};
+    } catch (const std::exception& error) {
+        // The stream library reports some read errors by throwing; a read never does.
+        return {std::nullopt, error.what()};
+    }
 }
 
 WriteResult writeAtomically(const fs::path& path, std::string_view bytes) {

@@ -15,14 +15,16 @@ inline constexpr std::string_view kInvalidPathMessage = "Invalid Path. Settings 
 struct StartupResult {
     bool rulesLoaded = false;
     std::filesystem::path rulesSource; // the file the rules text came from
+    bool cancelled = false; // the user left the folder prompt: the program ends, nothing was written
 };
 
-// Reads settings.iff (asking for the game folder until one is chosen when it has no
-// usable Path) and loads rules.ini from the game folder, or from the program's folder
-// when the game folder has none.
+// Reads settings.iff and loads rules.ini from the game folder, or from the program's
+// folder when the game folder has none. When the settings name no usable folder, or
+// neither folder holds rules.ini, it asks for the game folder until the user chooses one
+// that yields a rules file, or cancels.
 StartupResult startup(Workspace& workspace, Platform& platform);
 
 // The settings document written when the game folder was chosen anew.
-std::string freshSettings(std::string_view gameDirectory);
+std::string freshSettings(const std::filesystem::path& gameDirectory);
 
 } // namespace halvex

@@ -16,7 +16,7 @@ files::WriteResult Workspace::saveSettings() const {
 }
 
 std::filesystem::path Workspace::gameFile(std::string_view name) const {
-    return files::resolveIgnoreCase(files::pathFromText(m_gameDirectory), name);
+    return files::resolveIgnoreCase(m_gameDirectory, name);
 }
 
 std::filesystem::path Workspace::programFile(std::string_view name) const {

@@ -36,10 +36,10 @@ public:
     std::filesystem::path settingsPath() const;
     files::WriteResult saveSettings() const;
 
-    // The game's folder as the user chose it (Windows-1252 text, no trailing separator
-    // unless it is a drive root).
-    const std::string& gameDirectory() const noexcept { return m_gameDirectory; }
-    void setGameDirectory(std::string directory) { m_gameDirectory = std::move(directory); }
+    // The game's folder as the user chose it (no trailing separator unless it is a drive
+    // root). A path, not text: its name may be in any script.
+    const std::filesystem::path& gameDirectory() const noexcept { return m_gameDirectory; }
+    void setGameDirectory(std::filesystem::path directory) { m_gameDirectory = std::move(directory); }
 
     // A file of the game's folder, matched regardless of case.
     std::filesystem::path gameFile(std::string_view name) const;
@@ -72,7 +72,7 @@ public:
 private:
     std::filesystem::path m_programDirectory;
     std::string m_settings;
-    std::string m_gameDirectory;
+    std::filesystem::path m_gameDirectory;
     RulesText m_rules;
     objects::ObjectListCache m_objectLists;
     ChangeList m_changes;

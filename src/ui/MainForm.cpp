@@ -6,6 +6,7 @@
 #include "core/editor/Binding.h"
 #include "ui/Artwork.h"
 #include "ui/LabelButton.h"
+#include "ui/NavigationList.h"
 #include "ui/ProgressBar.h"
 #include "ui/QtText.h"
 #include "ui/TabStrip.h"
@@ -22,7 +23,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
-#include <QTreeWidget>
 
 namespace halvex::ui {
 namespace {
@@ -82,28 +82,27 @@ void MainForm::buildNavigation() {
 
     m_progress = new ProgressBar(this);
 
-    m_menu = new QTreeWidget(this);
-    m_menu->setObjectName(QStringLiteral("menu"));
+    m_menu = new NavigationList(this);
     m_menu->setGeometry(pixelRect(kMenuLeft, kMenuTop, 2790, 1635));
-    m_menu->setColumnCount(2);
-    m_menu->setColumnHidden(1, true); // the section name travels with the entry, unseen
-    m_menu->setHeaderHidden(true);
-    m_menu->setRootIsDecorated(false);
-    m_menu->setIndentation(0);
-    m_menu->setIconSize(QSize(16, 16));
-    m_menu->setFrameShape(QFrame::NoFrame);
-    m_menu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMenuColours(kMenuText, kMenuBackground);
-    connect(m_menu, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { clickEntry(m_menu->indexOfTopLevelItem(item) + 1); });
-    connect(m_menu, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-        clickEntry(m_menu->indexOfTopLevelItem(item) + 1);
+    connect(m_menu, &NavigationList::entryChosen, this, &MainForm::clickEntry);
+    connect(m_menu, &NavigationList::entryDoubleClicked, this, [this](int position) {
+        clickEntry(position);
         doubleClickEntry();
     });
-    connect(m_menu, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int) {
-        if (m_navigation.checkBoxes()) {
-            m_navigation.setChecked(m_menu->indexOfTopLevelItem(item) + 1, item->checkState(0) == Qt::Checked);
+    connect(m_menu, &NavigationList::entryChecked, this,
+            [this](int position, bool checked) { m_navigation.setChecked(position, checked); });
+    // Enter and Escape stand for the buttons while they are shown; on the top level
+    // Enter runs the chosen command, as a double-click does.
+    connect(m_menu, &NavigationList::enterPressed, this, [this] {
+        if (m_navigation.okCancelVisible()) {
+            pressOk();
+        } else {
+            doubleClickEntry();
         }
+    });
+    connect(m_menu, &NavigationList::escapePressed, this, [this] {
+        if (m_navigation.okCancelVisible()) pressCancel();
     });
 
     m_ok = new LabelButton(QStringLiteral("OK"), this);
@@ -132,11 +131,7 @@ void MainForm::buildToolWindows() {
 }
 
 void MainForm::setMenuColours(const QColor& text, const QColor& background) {
-    QPalette look = m_menu->palette();
-    look.setColor(QPalette::Text, text);
-    look.setColor(QPalette::Base, background);
-    look.setColor(QPalette::Window, background);
-    m_menu->setPalette(look);
+    m_menu->setColours(text, background);
 
     QPalette status = m_status->palette();
     status.setColor(QPalette::WindowText, text);
@@ -155,8 +150,9 @@ void MainForm::message(const std::string& text, MessageIcon icon) {
 
 // ---- Start-up ----
 
-void MainForm::loadSequence() {
+bool MainForm::loadSequence() {
     const StartupResult started = startup(m_workspace, m_platform);
+    if (started.cancelled) return false;
     if (started.rulesLoaded) applyTheme(readTheme(m_workspace.settings(), m_workspace.programDirectory()));
     // Beside the main window, until the user drags it somewhere else.
     m_history->move(x() + width() + 8, y());
@@ -165,6 +161,7 @@ void MainForm::loadSequence() {
     m_history->show();
     m_historyTimer->start();
     resetmenu();
+    return true;
 }
 
 void MainForm::applyTheme(const Theme& theme) {
@@ -200,30 +197,10 @@ void MainForm::followActiveWindow() {
 
 // ---- Navigation list ----
 
-void MainForm::addMenuEntry(const QString& text, int picture, const QString& section, bool checkable) {
-    auto* item = new QTreeWidgetItem(m_menu, QStringList{text, section});
-    // Entries without a picture keep its room, so every text starts in one column.
-    static const QIcon blank = [] {
-        QPixmap empty(16, 16);
-        empty.fill(Qt::transparent);
-        return QIcon(empty);
-    }();
-    item->setIcon(0, picture > 0 ? QIcon(Artwork::menuPicture(picture)) : blank);
-    if (checkable) {
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(0, Qt::Unchecked);
-    }
-}
-
 void MainForm::syncMenu() {
     if (m_navigation.revision() == m_shownNavigation) return;
     m_shownNavigation = m_navigation.revision();
-    const QSignalBlocker quiet(m_menu);
-    m_menu->clear();
-    for (const auto& item : m_navigation.items()) {
-        addMenuEntry(toQString(item.text), item.picture, toQString(item.section), m_navigation.checkBoxes());
-        if (item.checked) m_menu->topLevelItem(m_menu->topLevelItemCount() - 1)->setCheckState(0, Qt::Checked);
-    }
+    m_menu->showItems(m_navigation.items(), m_navigation.checkBoxes());
     setOkCancelVisible(m_navigation.okCancelVisible());
 }
 
@@ -481,7 +458,7 @@ void MainForm::exitProgram() {
 }
 
 void MainForm::runGame() {
-    const auto game = files::findIgnoreCase(files::pathFromText(m_workspace.gameDirectory()), "sun.exe");
+    const auto game = files::findIgnoreCase(m_workspace.gameDirectory(), "sun.exe");
     if (!game) return;
     showMinimized();
     m_platform.startProgram(*game);
@@ -489,6 +466,11 @@ void MainForm::runGame() {
 
 void MainForm::openChangesReport() {
     m_changes->refresh();
+    // Over the main window the first time; where the user dragged it afterwards.
+    if (!m_changesPlaced) {
+        m_changes->move(geometry().center() - m_changes->rect().center());
+        m_changesPlaced = true;
+    }
     m_changes->show();
     m_changes->raise();
 }

@@ -17,7 +17,6 @@
 
 class QLabel;
 class QTimer;
-class QTreeWidget;
 
 namespace halvex::ui {
 
@@ -25,6 +24,7 @@ class ChangesWindow;
 class EditPanes;
 class HistoryWindow;
 class LabelButton;
+class NavigationList;
 class ProgressBar;
 class TabStrip;
 
@@ -44,8 +44,9 @@ public:
     MainForm(Workspace& workspace, Platform& platform, QWidget* parent = nullptr);
     ~MainForm() override;
 
-    // Start-up in order: settings and rules text, the theme, the history palette, the root entries.
-    void loadSequence();
+    // Start-up in order: settings and rules text, the theme, the history palette, the root
+    // entries. False when the user cancelled the folder prompt: nothing was shown or written.
+    bool loadSequence();
 
     void resetmenu();
     // Fills a hidden object list from "<listName>.txt"; a file that cannot be read is
@@ -80,7 +81,7 @@ public:
     const editor::Navigation& navigation() const { return m_navigation; }
     const std::vector<ListEntry>& objectList(ListTarget target) const;
 
-    QTreeWidget* menu() const { return m_menu; }
+    NavigationList* menu() const { return m_menu; }
     TabStrip& tabs() const { return *m_tabs; }
     EditPanes& panes() const { return *m_panes; }
     ProgressBar* progressBar() const { return m_progress; }
@@ -130,7 +131,6 @@ private:
     void buildNavigation();
     void buildToolWindows();
     void syncMenu();
-    void addMenuEntry(const QString& text, int picture, const QString& section = {}, bool checkable = false);
     void setOkCancelVisible(bool visible);
     void setMenuColours(const QColor& text, const QColor& background);
     void showTabZero(const QString& caption);
@@ -146,8 +146,9 @@ private:
     QPixmap m_background;
     bool m_customBackground = false;
     bool m_exiting = false;
+    bool m_changesPlaced = false;
     QString m_lastHelpAddress;
-    QTreeWidget* m_menu = nullptr;
+    NavigationList* m_menu = nullptr;
     LabelButton* m_ok = nullptr;
     LabelButton* m_cancel = nullptr;
     QLabel* m_status = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/QtPlatform.h"
 
+#include "ui/GameFolderDialog.h"
 #include "ui/QtText.h"
 #include "ui/Twips.h"
 
@@ -7,8 +8,6 @@
 #include <QColorDialog>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
@@ -57,9 +56,11 @@ MessageAnswer answerOf(int button) {
 
 } // namespace
 
-std::string QtPlatform::browseForFolder(const std::string& prompt) {
-    const QString chosen = QFileDialog::getExistingDirectory(m_parent, toQString(prompt));
-    return chosen.isEmpty() ? std::string() : fromQString(QDir::toNativeSeparators(chosen));
+std::optional<std::filesystem::path>
+QtPlatform::browseForFolder(const std::string& prompt, const std::vector<std::filesystem::path>& recentFolders) {
+    GameFolderDialog dialog(toQString(prompt), recentFolders, m_parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.folder();
 }
 
 MessageAnswer QtPlatform::showMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,

@@ -11,7 +11,8 @@ class QtPlatform : public Platform {
 public:
     void setDialogParent(QWidget* parent) { m_parent = parent; }
 
-    std::string browseForFolder(const std::string& prompt) override;
+    std::optional<std::filesystem::path>
+    browseForFolder(const std::string& prompt, const std::vector<std::filesystem::path>& recentFolders) override;
     MessageAnswer showMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                               const std::string& title) override;
     std::optional<int> chooseColour(int initial) override;

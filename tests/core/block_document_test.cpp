@@ -81,5 +81,14 @@ TEST(BlockDocument, WritingOneBlockLeavesTheRestUntouched) {
     EXPECT_EQ(copy, doc) << "WriteItem changes the caller's document only when it creates something";
 }
 
+TEST(BlockDocument, FollowsAnLfDocumentsLineBreakAndSkipsAByteOrderMark) {
+    std::string doc = "\xEF\xBB\xBFTheme {\nMenuBack: 0;\nBack: pic.jpg;\n}\n";
+    EXPECT_TRUE(hasUtf8ByteOrderMark(doc));
+    EXPECT_EQ(GetItem(doc, "Theme", "Back"), "pic.jpg");
+    doc = WriteItem(doc, "Theme", "Back", "x.png");
+    doc = WriteItem(doc, "History", "X", "12");
+    EXPECT_EQ(doc, "\xEF\xBB\xBFTheme {\nMenuBack: 0;\nBack: x.png;\n}\n\n\nHistory {\nX: 12;\n}");
+}
+
 } // namespace
 } // namespace halvex

@@ -117,10 +117,8 @@ TEST_F(NavigationTest, StatsGeneratorPassesTheTickedEntries) {
     EXPECT_TRUE(nav.mode() == "tools" && shows(toolsEntries()));
     doubleClickOn({"Stats Generator"});
     EXPECT_TRUE(nav.mode() == "stats" && shows(statsEntries(), true, true));
-    const auto before = nav.revision();
     for (int position : {1, 5, 3}) nav.setChecked(position, true);
     nav.setChecked(3, false);
-    EXPECT_GT(nav.revision(), before);
     nav.ok(); // no entry clicked: the ticks are what counts
     EXPECT_EQ(calls, Calls{"makeStats"});
     EXPECT_EQ(ticked, (Calls{"GDI Units", "Civilian Units"}));

@@ -10,8 +10,11 @@
 namespace halvex {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::FakePlatform;
 using testing::TempDir;
+
+constexpr std::string_view kRules = "[General]\r\nName=Game\r\n";
 
 struct StartupFixture : ::testing::Test {
     TempDir program;
@@ -19,35 +22,102 @@ struct StartupFixture : ::testing::Test {
     FakePlatform platform;
     Workspace workspace{program.path()};
     std::string gameDir() const { return game.path().string(); }
+    std::string noRulesIn(const TempDir& dir) const {
+        return "No rules.ini was found in " + dir.path().string() + " nor in " + program.path().string() + ".";
+    }
+
+    // A game folder of that name, in any script, holding rules.ini.
+    fs::path gameFolderNamed(const std::u8string& name) const {
+        const fs::path folder = game.path() / fs::path(name);
+        fs::create_directories(folder);
+        EXPECT_TRUE(files::writeAtomically(folder / "rules.ini", kRules).ok);
+        return folder;
+    }
 };
 
 TEST_F(StartupFixture, FirstRunAsksUntilAFolderIsChosenAndWritesFreshSettings) {
-    game.write("rules.ini", "[General]\r\nName=Game\r\n");
-    platform.folderAnswers = {"", "", gameDir()};
+    game.write("rules.ini", kRules);
+    platform.folderAnswers = {fs::path(), gameDir()};
 
     const auto result = startup(workspace, platform);
 
-    EXPECT_EQ(platform.folderPrompts.size(), 3u);
+    EXPECT_EQ(platform.folderPrompts.size(), 2u);
     EXPECT_EQ(platform.folderPrompts.front(), kFolderPrompt);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(program.read("settings.iff"), "Settings {\r\nPath: " + gameDir() + ";\r\n}\r\n");
-    EXPECT_EQ(workspace.gameDirectory(), gameDir());
+    EXPECT_EQ(workspace.gameDirectory(), game.path());
     EXPECT_TRUE(result.rulesLoaded);
-    EXPECT_EQ(workspace.rules().text(), "[General]\r\nName=Game\r\n");
+    EXPECT_EQ(workspace.rules().text(), kRules);
 }
 
-TEST_F(StartupFixture, SettingsWithoutPathAreRecreatedAfterTheMessage) {
-    program.write("settings.iff", "Theme {\r\nMenuTop: 100;\r\n}\r\nHistory {\r\nX: 5;\r\n}\r\n");
-    game.write("rules.ini", "[A]\r\n");
-    platform.folderAnswers = {gameDir()};
+TEST_F(StartupFixture, AnUnusableSettingsFileIsLeftOnCancelAndKeptAsBackupWhenReplaced) {
+    const std::string old = "Theme {\r\nMenuTop: 100;\r\n}\r\n";
+    program.write("settings.iff", old);
+    platform.folderAnswers = {std::nullopt, gameDir()};
+    EXPECT_TRUE(startup(workspace, platform).cancelled);
+    EXPECT_FALSE(fs::exists(program.path() / "settings.iff.bak"));
+    EXPECT_EQ(program.read("settings.iff"), old);
 
-    startup(workspace, platform);
-
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, kInvalidPathMessage);
-    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Critical);
+    game.write("rules.ini", kRules);
+    EXPECT_TRUE(startup(workspace, platform).rulesLoaded);
+    const std::string& message = platform.messages.back().text;
+    EXPECT_TRUE(message.starts_with(kInvalidPathMessage)) << message;
+    EXPECT_NE(message.find((program.path() / "settings.iff.bak").string()), std::string::npos) << message;
+    EXPECT_EQ(program.read("settings.iff.bak"), old);
     EXPECT_EQ(program.read("settings.iff"), "Settings {\r\nPath: " + gameDir() + ";\r\n}\r\n");
-    EXPECT_EQ(workspace.settings(), freshSettings(gameDir()));
+}
+
+TEST_F(StartupFixture, AFolderWithoutRulesIsNotStoredAndThePromptReturns) {
+    const TempDir gone;
+    const TempDir empty;
+    const std::string theme = "\r\n\r\nTheme {\r\nMenuFore: 255;\r\n}\r\n";
+    program.write("settings.iff", "Settings {\r\nPath: " + gone.path().string() + ";\r\n}" + theme);
+    game.write("rules.ini", kRules);
+    platform.folderAnswers = {empty.path(), gameDir()};
+
+    EXPECT_TRUE(startup(workspace, platform).rulesLoaded);
+
+    EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{noRulesIn(gone), noRulesIn(empty)}));
+    EXPECT_EQ(program.read("settings.iff"), "Settings {\r\nPath: " + gameDir() + ";\r\n}" + theme);
+}
+
+TEST_F(StartupFixture, FolderNamesInAnyScriptAreStoredAndFoundOnTheNextStart) {
+    for (const std::u8string name : {u8"Игры Tiberian Sun", u8"Παιχνίδια", u8"游戏 泰伯利亚", u8"Spiele – Größe"}) {
+        const fs::path folder = gameFolderNamed(name);
+        FakePlatform first;
+        first.folderAnswers = {folder};
+        Workspace chosen{program.path()};
+        ASSERT_TRUE(startup(chosen, first).rulesLoaded);
+
+        FakePlatform next; // a prompt now would throw
+        Workspace again{program.path()};
+        EXPECT_TRUE(startup(again, next).rulesLoaded);
+        EXPECT_EQ(again.gameDirectory(), folder);
+        fs::remove(program.path() / "settings.iff");
+    }
+    // A name Windows-1252 can hold is stored in it, as it always was.
+    platform.folderAnswers = {gameFolderNamed(u8"Größe")};
+    startup(workspace, platform);
+    EXPECT_EQ(GetItem(program.read("settings.iff"), "Settings", "Path"), gameDir() + "/Gr\xF6\xDF" "e");
+}
+
+TEST_F(StartupFixture, SettingsWithLfLineEndsOrAByteOrderMarkAreRead) {
+    game.write("rules.ini", kRules);
+    program.write("settings.iff", "Settings {\nPath: " + gameDir() + ";\n}\n\nTheme {\nMenuFore: 255;\n}\n");
+    EXPECT_TRUE(startup(workspace, platform).rulesLoaded);
+    EXPECT_EQ(readTheme(workspace.settings(), program.path()).menuFore, 255);
+
+    // A file saved as UTF-8 by an editor holds its folder name in UTF-8.
+    const fs::path folder = gameFolderNamed(u8"Игры");
+    const std::u8string utf8Name = folder.u8string();
+    const std::string path(utf8Name.begin(), utf8Name.end());
+    program.write("settings.iff",
+                  "\xEF\xBB\xBFSettings {\r\nPath: " + path + ";\r\n}\r\nTheme {\r\nMenuTop: 90;\r\n}\r\n");
+    Workspace utf8{program.path()};
+    EXPECT_TRUE(startup(utf8, platform).rulesLoaded);
+    EXPECT_EQ(utf8.gameDirectory(), folder);
+    EXPECT_EQ(readTheme(utf8.settings(), program.path()).menuTop, 90);
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(StartupFixture, FindsFilesRegardlessOfLetterCase) {
@@ -63,18 +133,13 @@ TEST_F(StartupFixture, FindsFilesRegardlessOfLetterCase) {
     EXPECT_EQ(workspace.gameFile("rules.ini"), game.path() / "Rules.INI");
 }
 
-TEST_F(StartupFixture, FallsBackToTheProgramsRulesAndReportsWhenThereIsNone) {
-    program.write("settings.iff", freshSettings(gameDir()) + "\r\n");
+TEST_F(StartupFixture, FallsBackToTheProgramsRules) {
     program.write("rules.ini", "[Fallback]\r\n");
-    EXPECT_TRUE(startup(workspace, platform).rulesLoaded);
+    platform.folderAnswers = {gameDir()};
+    EXPECT_TRUE(startup(workspace, platform).rulesLoaded) << "a game folder without rules.ini is kept";
     EXPECT_EQ(workspace.rules().text(), "[Fallback]\r\n");
     EXPECT_TRUE(platform.messages.empty());
-
-    std::filesystem::remove(program.path() / "rules.ini");
-    Workspace bare{program.path()};
-    EXPECT_FALSE(startup(bare, platform).rulesLoaded);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].text.find(gameDir()), std::string::npos) << "the message names the folder";
+    EXPECT_EQ(GetItem(program.read("settings.iff"), "Settings", "Path"), gameDir());
 }
 
 TEST_F(StartupFixture, DriveRootIsUsedAsChosen) {

@@ -5,6 +5,7 @@
 #include "core/ListFile.h"
 #include "core/Startup.h"
 #include "ui/MainForm.h"
+#include "ui/NavigationList.h"
 #include "ui/editor/EditPanes.h"
 
 #include "fakes/FakePlatform.h"

@@ -4,10 +4,11 @@
 
 namespace halvex::testing {
 
-std::string FakePlatform::browseForFolder(const std::string& prompt) {
+std::optional<std::filesystem::path>
+FakePlatform::browseForFolder(const std::string& prompt, const std::vector<std::filesystem::path>& /*recentFolders*/) {
     folderPrompts.push_back(prompt);
     if (folderAnswers.empty()) throw std::logic_error("unscripted folder prompt: " + prompt);
-    std::string answer = folderAnswers.front();
+    auto answer = folderAnswers.front();
     folderAnswers.pop_front();
     return answer;
 }

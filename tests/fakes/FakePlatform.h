@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ public:
     };
 
     // Scripts.
-    std::deque<std::string> folderAnswers;
+    std::deque<std::optional<std::filesystem::path>> folderAnswers; // nothing: the user cancels
     std::deque<MessageAnswer> messageAnswers; // only needed for questions; plain OK boxes answer Ok
     std::deque<std::optional<int>> colourAnswers;
     std::string printError;
@@ -36,7 +37,8 @@ public:
     std::vector<std::filesystem::path> startedPrograms;
     std::vector<std::string> printedTexts;
 
-    std::string browseForFolder(const std::string& prompt) override;
+    std::optional<std::filesystem::path>
+    browseForFolder(const std::string& prompt, const std::vector<std::filesystem::path>& recentFolders) override;
     MessageAnswer showMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                               const std::string& title) override;
     std::optional<int> chooseColour(int initial) override;

@@ -3,6 +3,7 @@
 #include "core/RulesSaver.h"
 #include "core/SectionReader.h"
 #include "core/Text.h"
+#include "core/editor/FieldCatalogue.h"
 #include "core/objects/ObjectListBuilder.h"
 
 #include "fakes/RealRules.h"
@@ -187,6 +188,33 @@ INSTANTIATE_TEST_SUITE_P(Files, RealRules, ::testing::ValuesIn(realRulesFiles())
 TEST(RealRulesFolder, SaysWhenThereIsNothingToCheck) {
     if (realRulesFiles().empty()) {
         GTEST_SKIP() << "No real rules files: set HALVEX_REAL_RULES_DIR to a folder of *.ini files.";
+    }
+}
+
+// A field bound to a key the game never reads shows nothing of the file and writes a line
+// the game ignores. Every bound key must be set somewhere in the real files, or be one the
+// game documents in its own rules.ini without any section of it setting it.
+TEST(RealRulesFolder, EveryKeyTheFormsBindIsAKeyOfTheGame) {
+    if (realRulesFiles().empty()) GTEST_SKIP() << "No real rules files.";
+    const std::map<std::string_view, std::string_view> documentedOnly = {
+        {"Disguised", "described in the infantry notes of the game's own rules.ini"},
+        {"FemaleVoice", "described in the infantry notes of the game's own rules.ini"},
+        {"IsCanine", "described in the infantry notes of the game's own rules.ini"},
+        {"Thief", "described in the infantry notes of the game's own rules.ini"},
+        {"Invisible", "described in the object notes of the game's own rules.ini"},
+        {"Fake", "described in the building notes of the game's own rules.ini"},
+    };
+    std::set<std::string> setKeys;
+    for (const fs::path& file : realRulesFiles()) {
+        const std::string bytes = testing::readFile(file);
+        readSectionLines(bytes, [&](std::string_view key, std::string_view) {
+            setKeys.insert(text::toLower(text::trim(key)));
+        });
+    }
+    for (const auto& field : editor::fields()) {
+        if (field.key.empty() || documentedOnly.contains(field.key)) continue;
+        EXPECT_TRUE(setKeys.contains(text::toLower(field.key))) << field.array << " " << field.index << " binds "
+                                                                 << field.key << ", which no real file sets";
     }
 }
 

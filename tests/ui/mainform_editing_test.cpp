@@ -7,6 +7,7 @@
 #include "fakes/Screenshot.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -289,9 +290,13 @@ private slots:
 
     void pastedLineBreaksNeverReachRulesIni() {
         start();
-        const QString pasted = QStringLiteral("5\r\n[Evil]\r\nX=1");
-        m_rig->field<QLineEdit>("mainedit", 2)->setText(pasted);
-        m_rig->field<QComboBox>("maincombo", 0)->lineEdit()->setText(pasted);
+        QGuiApplication::clipboard()->setText(QStringLiteral("5\r\n[Evil]\r\nX=1"));
+        for (QLineEdit* edit : {m_rig->field<QLineEdit>("mainedit", 2),
+                                m_rig->field<QComboBox>("maincombo", 0)->lineEdit()}) {
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        }
         QCOMPARE(entries(), (QStringList{"[E1] Cost=5[Evil]X=1", "[E1] Armor=5[Evil]X=1"}));
 
         QTest::mouseClick(m_rig->form->historyWindow()->saveButton(), Qt::LeftButton);

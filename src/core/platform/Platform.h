@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Everything that waits for a person or touches the desktop goes through this seam.
 // The program uses the Qt implementation; tests use a scripted fake. Texts are
@@ -28,8 +29,10 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // The chosen folder's full path, or empty when the user cancels.
-    virtual std::string browseForFolder(const std::string& prompt) = 0;
+    // Asks for a folder, showing `prompt` as the instruction and `recentFolders` one
+    // click away. The chosen folder's full path, or nothing when the user cancels.
+    virtual std::optional<std::filesystem::path>
+    browseForFolder(const std::string& prompt, const std::vector<std::filesystem::path>& recentFolders) = 0;
 
     virtual MessageAnswer showMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                                       const std::string& title = kApplicationTitle) = 0;

@@ -5,6 +5,7 @@
 #include "ui/Artwork.h"
 #include "ui/QtText.h"
 #include "ui/Twips.h"
+#include "ui/editor/FieldCombo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace halvex::ui {
 namespace {
@@ -50,14 +52,12 @@ bool isLandSpeed(const FieldSpec& field) {
     return field.array == "landedit";
 }
 
-// A land speed always ends in "%". True when the text had to be changed; setting it
-// runs the field's change handler once more.
-bool fixLandSpeed(QLineEdit* edit) {
+// A land speed always ends in "%", with the cursor before it when it had to be added.
+void fixLandSpeed(QLineEdit* edit) {
     const auto fixed = editor::landSpeedFix(fromQString(edit->text()));
-    if (!fixed) return false;
+    if (!fixed) return;
     edit->setText(toQString(fixed->text));
     edit->setCursorPosition(fixed->cursor);
-    return true;
 }
 
 } // namespace
@@ -115,25 +115,21 @@ QWidget* EditPanes::buildTextField(QFrame* owner, const FieldSpec& field) {
     auto* edit = new QLineEdit(owner);
     lookLikeField(edit);
     const bool landSpeed = isLandSpeed(field);
-    connect(edit, &QLineEdit::textChanged, this, [this, edit, landSpeed, key = field.key](const QString& now) {
-        // A fixed land speed is recorded by the inner run of this handler.
-        if (landSpeed && fixLandSpeed(edit)) return;
-        emitEdit(key, now);
+    // textEdited, not textChanged: a load's or a clear's setText is no edit.
+    connect(edit, &QLineEdit::textEdited, this, [this, edit, landSpeed, key = field.key] {
+        if (landSpeed) fixLandSpeed(edit);
+        emitEdit(key, edit->text());
     });
     return edit;
 }
 
 QWidget* EditPanes::buildCombo(QFrame* owner, const FieldSpec& field) {
-    auto* combo = new QComboBox(owner);
+    auto* combo = new FieldCombo(owner);
     lookLikeField(combo);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
     for (const auto preset : field.presets) combo->addItem(toQString(preset));
     combo->setCurrentIndex(-1);
-    combo->setEditText({});
-    // Picking an entry is reported as well as typing.
-    connect(combo, &QComboBox::editTextChanged, this, [this, key = field.key](const QString& now) { emitEdit(key, now); });
-    connect(combo, &QComboBox::activated, this, [this, combo, key = field.key](int) { emitEdit(key, combo->currentText()); });
+    combo->showValue({});
+    connect(combo, &FieldCombo::userEdited, this, [this, key = field.key](const QString& now) { emitEdit(key, now); });
     return combo;
 }
 
@@ -156,7 +152,8 @@ QWidget* EditPanes::buildOwnerPicker(QFrame* owner, const FieldSpec& field) {
         picker->addItem(QIcon(Artwork::menuPicture(entry.picture)), toQString(entry.text));
     }
     picker->setCurrentIndex(-1);
-    // Only picks are reported; nothing can be typed into it.
+    // Only picks are reported; nothing can be typed into it, and a load's index change
+    // emits no activated.
     connect(picker, &QComboBox::activated, this,
             [this, picker, key = field.key](int) { emitEdit(key, picker->currentText()); });
     return picker;
@@ -170,6 +167,8 @@ QWidget* EditPanes::buildAbilityList(QFrame* owner, const FieldSpec& /*field*/) 
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
+    // Loads and clears tick entries with this list's signals blocked, so every change
+    // that arrives here is the user's.
     connect(m_abilities, &QListWidget::itemChanged, this, [this](QListWidgetItem*) {
         std::vector<bool> ticked;
         for (int i = 0; i < m_abilities->count(); ++i) ticked.push_back(m_abilities->item(i)->checkState() == Qt::Checked);
@@ -222,7 +221,7 @@ QString EditPanes::text(std::string_view array, int index) const {
 void EditPanes::putValue(const FieldSpec& field, QWidget* widget, std::string_view value) {
     switch (field.kind) {
     case FieldKind::TextField: static_cast<QLineEdit*>(widget)->setText(toQString(value)); break;
-    case FieldKind::Combo: static_cast<QComboBox*>(widget)->setEditText(toQString(value)); break;
+    case FieldKind::Combo: static_cast<FieldCombo*>(widget)->showValue(toQString(value)); break;
     case FieldKind::CheckBox:
         static_cast<QCheckBox*>(widget)->setChecked(editor::tickOf(value) == editor::Tick::Ticked);
         break;
@@ -237,6 +236,7 @@ void EditPanes::putValue(const FieldSpec& field, QWidget* widget, std::string_vi
 void EditPanes::setValues(std::string_view key, std::string_view value) {
     for (const FieldSpec* field : editor::fieldsForKey(key)) putValue(*field, m_fields.at(field), value);
     if (text::equalsIgnoreCase(key, "EliteAbilities")) {
+        const QSignalBlocker quiet(m_abilities);
         const std::vector<bool> ticks = editor::abilityTicks(value);
         for (int i = 0; i < m_abilities->count(); ++i) {
             if (ticks.at(static_cast<std::size_t>(i))) m_abilities->item(i)->setCheckState(Qt::Checked);
@@ -250,18 +250,17 @@ void EditPanes::clearFields() {
         case FieldKind::TextField: {
             auto* edit = static_cast<QLineEdit*>(widget);
             edit->clear();
-            // A field that was empty already reports no change, so its handler would not
-            // add the "%" a land speed must show after every clear.
             if (isLandSpeed(*field)) fixLandSpeed(edit);
             break;
         }
-        case FieldKind::Combo: static_cast<QComboBox*>(widget)->setEditText({}); break;
+        case FieldKind::Combo: static_cast<FieldCombo*>(widget)->showValue({}); break;
         case FieldKind::CheckBox: static_cast<QCheckBox*>(widget)->setChecked(false); break;
         case FieldKind::OwnerPicker: static_cast<QComboBox*>(widget)->setCurrentIndex(-1); break;
         case FieldKind::AbilityList:
         case FieldKind::Button: break;
         }
     }
+    const QSignalBlocker quiet(m_abilities);
     for (int i = 0; i < m_abilities->count(); ++i) m_abilities->item(i)->setCheckState(Qt::Unchecked);
 }
 

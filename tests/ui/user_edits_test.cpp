@@ -1,0 +1,201 @@
+// Only the user records edits. A modder clicks around a loaded object, tabs through its
+// fields, switches tabs and loads the next object; none of that may record an edit or
+// change a field's text, not even its letter case. And the navigation list acts on the
+// entry the user highlighted, however it was highlighted.
+#include "core/SectionReader.h"
+#include "core/Text.h"
+#include "core/editor/Binding.h"
+#include "core/editor/FieldCatalogue.h"
+#include "ui/LabelButton.h"
+#include "ui/NavigationList.h"
+#include "ui/TabStrip.h"
+
+#include "fakes/EditorRig.h"
+#include "fakes/Screenshot.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <map>
+
+using halvex::testing::EditorRig;
+namespace editor = halvex::editor;
+
+namespace {
+
+// Values in the letter case a mod writes them, beside presets that differ only in case.
+constexpr std::string_view kModRules =
+    "[E1]\r\nName=Mutant Raider\r\nArmor=none\r\nStrength=125\r\nCost=120\r\nPrimary=Minigun\r\n"
+    "Secondary=PlasmaRifle\r\nElite=minigun\r\nOwner=GDI,Nod\r\nTechLevel=3\r\nPrerequisite=BARRACKS\r\n"
+    "MovementZone=normal\r\nSpeedType=hover\r\nSelfHealing=yes\r\nEliteAbilities=STRONGER\r\n\r\n"
+    "[E2]\r\nName=Zealot\r\nArmor=Light\r\n\r\n"
+    "[E3]\r\nName=Tick Tank\r\n\r\n"
+    "[E4]\r\nName=Sniper\r\n\r\n"
+    "[GAHPAD]\r\nName=Helipad\r\nArmor=wood\r\nCapturable=true\r\nCrewed=YES\r\nPrimary=RPGTower\r\nPower=-10\r\n\r\n"
+    "[Minigun]\r\nDamage=15\r\nProjectile=invisible\r\nWarhead=sa\r\nSpeed=100\r\n\r\n"
+    "[PlasmaRifle]\r\nDamage=60\r\nProjectile=PlasmaBolt\r\nWarhead=PlasmaWH\r\n";
+
+} // namespace
+
+class UserEditsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<EditorRig> m_rig;
+
+    void start() {
+        m_rig->program.write("units.txt", ";[E1]\r\nName=Raider\r\n;[E2]\r\nName=Zealot\r\n;[E3]\r\nName=Tick Tank\r\n"
+                                          ";[E4]\r\nName=Sniper\r\n");
+        m_rig->program.write("buildings.txt", ";[GAHPAD]\r\nName=Helipad\r\n");
+        m_rig->program.write("weapons.txt", ";[Minigun]\r\nName=Minigun\r\n;[PlasmaRifle]\r\nName=Plasma\r\n");
+        m_rig->open(kModRules);
+        m_rig->form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_rig->form.get()));
+    }
+
+    QWidget* widgetOf(const editor::FieldSpec& field) const { return m_rig->form->panes().field(field.array, field.index); }
+
+    // Focus into and out of every field that can be seen, by the mouse's focus and by Tab.
+    void visitEveryVisibleField() {
+        for (const auto& field : editor::fields()) {
+            QWidget* widget = widgetOf(field);
+            if (widget == nullptr || !widget->isVisible()) continue;
+            widget->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        m_rig->form->setFocus();
+    }
+
+    void visitEveryTab() {
+        for (int tab = 0; tab < m_rig->form->tabs().count(); ++tab) {
+            QTest::mouseClick(m_rig->form->tabs().tab(tab), Qt::LeftButton);
+            visitEveryVisibleField();
+        }
+        QTest::mouseClick(m_rig->form->tabs().tab(0), Qt::LeftButton);
+    }
+
+    // Every text field and combo shows its key's value exactly as the section holds it.
+    void verifyFieldsShowTheFile(const std::string& section) {
+        std::map<std::string, std::string> values;
+        for (const auto& preset : editor::loadDefaults()) values[halvex::text::toLower(preset.key)] = preset.value;
+        halvex::readSection(m_rig->workspace->rules(), section, [&](std::string_view key, std::string_view value) {
+            values[halvex::text::toLower(key)] = std::string(value);
+        });
+        for (const auto& field : editor::fields()) {
+            if (field.kind != editor::FieldKind::TextField && field.kind != editor::FieldKind::Combo) continue;
+            if (field.array == "landedit") continue; // a cleared land speed shows "%"
+            const auto found = values.find(halvex::text::toLower(field.key));
+            const QString expected = found == values.end() ? QString() : QString::fromStdString(found->second);
+            QCOMPARE(m_rig->form->panes().text(field.array, field.index), expected);
+        }
+    }
+
+    void verifyNothingRecorded() const { QVERIFY(m_rig->workspace->changes().empty()); }
+
+private slots:
+    void init() { m_rig = std::make_unique<EditorRig>(); }
+    void cleanup() { m_rig.reset(); }
+
+    void focusTabsAndLoadsRecordNothingAndKeepEveryText() {
+        start();
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Raider"));
+        verifyFieldsShowTheFile("E1");
+        visitEveryTab();
+        verifyNothingRecorded();
+        verifyFieldsShowTheFile("E1");
+
+        m_rig->load(QStringLiteral("Structures"), QStringLiteral("Helipad"));
+        visitEveryTab();
+        verifyNothingRecorded();
+        verifyFieldsShowTheFile("GAHPAD");
+
+        m_rig->load(QStringLiteral("Weapons"), QStringLiteral("Minigun"));
+        visitEveryTab();
+        verifyNothingRecorded();
+        verifyFieldsShowTheFile("Minigun");
+
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Raider"));
+        visitEveryTab();
+        verifyNothingRecorded();
+        verifyFieldsShowTheFile("E1");
+        QVERIFY(!m_rig->form->saverules());
+        QCOMPARE(m_rig->game.read("rules.ini"), std::string(kModRules));
+    }
+
+    void typingPickingAndTickingAreRecorded() {
+        start();
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Raider"));
+        auto* armor = m_rig->field<QComboBox>("maincombo", 0);
+        armor->setFocus();
+        QTest::keyClick(armor, Qt::Key_Down); // from "none" to the first entry
+        QCOMPARE(armor->currentText(), QStringLiteral("None"));
+        EditorRig::type(m_rig->field<QComboBox>("maincombo", 1)->lineEdit(), QStringLiteral("Mini"));
+        QCOMPARE(m_rig->field<QComboBox>("maincombo", 1)->currentText(), QStringLiteral("Mini")); // not completed
+
+        QTest::mouseClick(m_rig->form->tabs().tab(1), Qt::LeftButton);
+        QVERIFY(m_rig->field<QCheckBox>("achk", 5)->isChecked()); // SelfHealing=yes
+        QTest::mouseClick(m_rig->field<QCheckBox>("achk", 21), Qt::LeftButton);
+
+        QTest::mouseClick(m_rig->form->tabs().tab(3), Qt::LeftButton);
+        QListWidget* abilities = m_rig->form->panes().abilityList();
+        abilities->setFocus();
+        abilities->setCurrentRow(0);
+        QTest::keyClick(abilities, Qt::Key_Space); // C4
+
+        QStringList recorded;
+        for (const auto& entry : m_rig->workspace->changes().entries()) recorded << QString::fromStdString(entry.text);
+        QCOMPARE(recorded, (QStringList{"[E1] Armor=None", "[E1] Primary=Mini", "[E1] AllowedToStartInMultiplayer=yes",
+                                        "[E1] EliteAbilities=STRONGER,C4"}));
+    }
+
+    // Keys go where the focus is, as a user's would.
+    static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+    void okAndEnterLoadTheHighlightedEntry() {
+        start();
+        halvex::ui::NavigationList* menu = m_rig->form->menu();
+        menu->setFocus();
+        press(Qt::Key_Home);
+        press(Qt::Key_Return); // "Settings"
+        QCOMPARE(m_rig->form->navigation().mode(), std::string("settings"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Un"));
+        press(Qt::Key_Enter);
+        QCOMPARE(m_rig->form->navigation().mode(), std::string("listunits"));
+        QCOMPARE(QApplication::focusWidget(), menu);
+        QCOMPARE(menu->verticalScrollBar()->value(), 0);
+
+        for (int i = 0; i < 3; ++i) press(Qt::Key_Down);
+        const QList<QTreeWidgetItem*> highlighted = menu->selectedItems();
+        QCOMPARE(highlighted.size(), 1);
+        const std::string section = highlighted.front()->text(1).toStdString();
+        QVERIFY(section != "E1");
+        press(Qt::Key_Return);
+        QCOMPARE(m_rig->form->currentSection(), section);
+
+        // Escape stands for Cancel while the buttons are shown.
+        m_rig->command(QStringLiteral("Settings"));
+        menu->setFocus();
+        press(Qt::Key_Escape);
+        QVERIFY(m_rig->form->okButton()->isHidden());
+        QCOMPARE(menu->topLevelItem(0)->text(0), QStringLiteral("Settings"));
+        QCOMPARE(m_rig->form->currentSection(), section);
+    }
+
+    void unreadableListFileIsReportedAndTheProgramGoesOn() {
+        std::filesystem::create_directory(m_rig->program.path() / "units.txt");
+        m_rig->open(kModRules);
+        m_rig->command(QStringLiteral("Settings"));
+        m_rig->pick(QStringLiteral("Units"));
+        QCOMPARE(m_rig->platform.messages.size(), std::size_t{1});
+        const std::string& text = m_rig->platform.messages.front().text;
+        QVERIFY2(text.find("units.txt") != std::string::npos && text.find("folder") != std::string::npos, text.c_str());
+        QCOMPARE(m_rig->form->menu()->topLevelItemCount(), 0);
+        m_rig->form->pressCancel();
+        QCOMPARE(m_rig->form->menu()->topLevelItemCount(), 8);
+    }
+};
+
+QTEST_MAIN(UserEditsTest)
+#include "user_edits_test.moc"
