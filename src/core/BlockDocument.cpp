@@ -102,7 +102,7 @@ std::string WriteItem(std::string& doc, std::string_view cat, std::string_view s
         const auto key = block ? findKey(body, subcat) : std::nullopt;
         // The value ends where GetItem reads it to: at the ";" that ends a line. Cutting at
         // the first ";" would keep the tail of an old value such as "D:\Games;Mods".
-        std::size_t semicolon = key ? body.find(";\r\n", key->keyStart + 1) : npos;
+        std::size_t semicolon = key ? body.find(";" + std::string(block->lineBreak), key->keyStart + 1) : npos;
         if (key && semicolon == npos) semicolon = body.find(';', key->keyStart + 1);
         if (semicolon == npos || semicolon < key->valueStart) {
             AddItem(doc, cat, subcat, value);

@@ -2,24 +2,32 @@
 
 #include "core/BlockDocument.h"
 #include "core/Files.h"
+#include "core/FolderSetting.h"
 #include "core/RecentFolders.h"
 
 namespace halvex {
+namespace {
 
-FolderSwitch switchGameFolder(Workspace& workspace, std::string_view folder) {
-    const auto rulesFile = files::findIgnoreCase(files::pathFromText(folder), kRulesFileName);
-    if (!rulesFile) return {false, "The folder " + std::string(folder) + " holds no rules.ini."};
+// The settings naming `folder` as the game folder, with the folder left one click away.
+std::string settingsFor(const Workspace& workspace, const std::filesystem::path& folder) {
+    std::string settings = workspace.settings();
+    if (!workspace.gameDirectory().empty()) settings = rememberRecentFolder(settings, workspace.gameDirectory());
+    settings = rememberRecentFolder(settings, folder);
+    return WriteItem(settings, "Settings", "Path", settingFromFolder(folder, hasUtf8ByteOrderMark(settings)));
+}
+
+} // namespace
+
+FolderSwitch switchGameFolder(Workspace& workspace, const std::filesystem::path& folder) {
+    const auto rulesFile = files::findIgnoreCase(folder, kRulesFileName);
+    if (!rulesFile) return {false, "The folder " + files::textFromPath(folder) + " holds no rules.ini."};
     auto read = files::readWhole(*rulesFile);
     if (!read.bytes) {
         return {false, "The rules file " + files::textFromPath(*rulesFile) + " could not be read: " + read.error};
     }
 
-    std::string settings = workspace.settings();
-    if (!workspace.gameDirectory().empty()) settings = rememberRecentFolder(settings, workspace.gameDirectory());
-    settings = rememberRecentFolder(settings, folder);
-    settings = WriteItem(settings, "Settings", "Path", folder);
-    workspace.setSettings(std::move(settings));
-    workspace.setGameDirectory(std::string(folder));
+    workspace.setSettings(settingsFor(workspace, folder));
+    workspace.setGameDirectory(folder);
     workspace.rules().replace(std::move(*read.bytes));
     workspace.changes().clear();
 

@@ -2,8 +2,8 @@
 
 #include "core/Workspace.h"
 
+#include <filesystem>
 #include <string>
-#include <string_view>
 
 namespace halvex {
 
@@ -19,6 +19,6 @@ struct FolderSwitch {
 // folders, and settings.iff is written. Unsaved edits belonged to the old text and are
 // dropped, so the caller asks about them first. A folder without a readable rules.ini
 // changes nothing at all.
-FolderSwitch switchGameFolder(Workspace& workspace, std::string_view folder);
+FolderSwitch switchGameFolder(Workspace& workspace, const std::filesystem::path& folder);
 
 } // namespace halvex

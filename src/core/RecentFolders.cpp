@@ -1,47 +1,52 @@
 #include "core/RecentFolders.h"
 
 #include "core/BlockDocument.h"
+#include "core/FolderSetting.h"
 
 #include <algorithm>
 
 namespace halvex {
 namespace {
 
+namespace fs = std::filesystem;
+
 std::string slotKey(std::size_t slot) {
     return "Folder" + std::to_string(slot + 1);
 }
 
-// "C:\sun\" and "C:\sun" are the same folder; a drive or file-system root keeps its separator.
-std::string_view withoutTrailingSeparator(std::string_view folder) {
-    while (folder.size() > 1 && (folder.back() == '\\' || folder.back() == '/') && folder[folder.size() - 2] != ':') {
-        folder.remove_suffix(1);
-    }
-    return folder;
+// "C:\sun\" and "C:\sun" are the same folder; a root keeps its separator.
+fs::path comparable(const fs::path& folder) {
+    fs::path normal = folder.lexically_normal();
+    if (!normal.has_filename() && normal != normal.root_path()) normal = normal.parent_path();
+    return normal;
 }
 
 } // namespace
 
-std::vector<std::string> recentFolders(const std::string& settings) {
-    std::vector<std::string> folders;
+std::vector<fs::path> recentFolders(const std::string& settings) {
+    std::vector<fs::path> folders;
     for (std::size_t slot = 0; slot < kRecentFolderCount; ++slot) {
         const std::string stored = GetItem(settings, kRecentFoldersBlock, slotKey(slot));
         if (stored.empty() || isItemError(stored)) continue;
-        folders.push_back(stored);
+        fs::path folder = folderFromSetting(stored, hasUtf8ByteOrderMark(settings));
+        if (!folder.empty()) folders.push_back(std::move(folder));
     }
     return folders;
 }
 
-std::string rememberRecentFolder(std::string& settings, std::string_view folder) {
-    if (folder.empty() || folder.find_first_of("\r\n") != std::string_view::npos) return settings;
-    const std::string_view wanted = withoutTrailingSeparator(folder);
-    std::vector<std::string> folders{std::string(folder)};
-    for (std::string& older : recentFolders(settings)) {
-        if (withoutTrailingSeparator(older) != wanted) folders.push_back(std::move(older));
+std::string rememberRecentFolder(std::string& settings, const fs::path& folder) {
+    const bool utf8 = hasUtf8ByteOrderMark(settings);
+    if (folder.empty() || settingFromFolder(folder, utf8).find_first_of("\r\n") != std::string::npos) {
+        return settings;
+    }
+    std::vector<fs::path> folders{folder};
+    for (fs::path& older : recentFolders(settings)) {
+        if (comparable(older) != comparable(folder)) folders.push_back(std::move(older));
     }
     folders.resize(std::min(folders.size(), kRecentFolderCount));
     std::string document = settings;
     for (std::size_t slot = 0; slot < kRecentFolderCount; ++slot) {
-        const std::string value = slot < folders.size() ? folders[slot] : "";
+        const std::string value = slot < folders.size() ? settingFromFolder(folders[slot], utf8) : "";
         document = WriteItem(document, kRecentFoldersBlock, slotKey(slot), value);
     }
     return document;

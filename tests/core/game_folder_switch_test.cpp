@@ -1,4 +1,5 @@
 #include "core/BlockDocument.h"
+#include "core/Files.h"
 #include "core/GameFolderSwitch.h"
 #include "core/RecentFolders.h"
 #include "core/Startup.h"
@@ -19,12 +20,12 @@ struct GameFolderSwitchFixture : ::testing::Test {
     Workspace workspace{program.path()};
 
     void SetUp() override {
-        workspace.setGameDirectory(oldGame.path().string());
+        workspace.setGameDirectory(oldGame.path());
         workspace.setSettings(freshSettings(workspace.gameDirectory()));
         workspace.rules().replace("[General]\r\nName=Vanilla\r\n");
         workspace.changes().record("General", "Name", "Edited");
     }
-    std::string modFolder() const { return (root.path() / "Firestorm; Nod Rising").string(); }
+    std::filesystem::path modFolder() const { return root.path() / "Firestorm; Nod Rising"; }
 };
 
 TEST_F(GameFolderSwitchFixture, AFolderWithoutRulesChangesNothing) {
@@ -34,10 +35,10 @@ TEST_F(GameFolderSwitchFixture, AFolderWithoutRulesChangesNothing) {
     const FolderSwitch result = switchGameFolder(workspace, modFolder());
 
     EXPECT_FALSE(result.switched);
-    EXPECT_NE(result.error.find(modFolder()), std::string::npos);
+    EXPECT_NE(result.error.find(files::textFromPath(modFolder())), std::string::npos);
     EXPECT_NE(result.error.find("rules.ini"), std::string::npos);
     EXPECT_EQ(workspace.rules().text(), "[General]\r\nName=Vanilla\r\n");
-    EXPECT_EQ(workspace.gameDirectory(), oldGame.path().string());
+    EXPECT_EQ(workspace.gameDirectory(), oldGame.path());
     EXPECT_EQ(workspace.settings(), settingsBefore);
     EXPECT_EQ(workspace.changes().entries().size(), 1u) << "the user's edits survive a failed switch";
 }
@@ -54,8 +55,8 @@ TEST_F(GameFolderSwitchFixture, TheNewFolderIsLoadedStoredAndRememberedAcrossARe
     EXPECT_EQ(workspace.objectLists().of(objects::ObjectKind::Units).size(), 1u);
 
     const std::string stored = program.read("settings.iff");
-    EXPECT_EQ(GetItem(stored, "Settings", "Path"), modFolder());
-    EXPECT_EQ(recentFolders(stored), (std::vector<std::string>{modFolder(), oldGame.path().string()}));
+    EXPECT_EQ(GetItem(stored, "Settings", "Path"), files::textFromPath(modFolder()));
+    EXPECT_EQ(recentFolders(stored), (std::vector<std::filesystem::path>{modFolder(), oldGame.path()}));
 }
 
 } // namespace

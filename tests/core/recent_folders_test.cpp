@@ -7,34 +7,35 @@
 namespace halvex {
 namespace {
 
-using Folders = std::vector<std::string>;
+namespace fs = std::filesystem;
+using Folders = std::vector<fs::path>;
 
 TEST(RecentFolders, KeepTheLastFiveMostRecentFirstWithoutRepeats) {
-    std::string settings = freshSettings("C:\\westwood\\sun");
+    const fs::path games = fs::path("/games");
+    std::string settings = freshSettings(games / "sun");
     EXPECT_EQ(recentFolders(settings), Folders{}) << "older settings files lack the block";
 
-    for (const char* folder : {"C:\\a", "C:\\b", "C:\\c", "C:\\d", "C:\\e", "C:\\f"}) {
-        settings = rememberRecentFolder(settings, folder);
-    }
-    EXPECT_EQ(recentFolders(settings), (Folders{"C:\\f", "C:\\e", "C:\\d", "C:\\c", "C:\\b"}));
+    for (const char* folder : {"a", "b", "c", "d", "e", "f"}) settings = rememberRecentFolder(settings, games / folder);
+    EXPECT_EQ(recentFolders(settings), (Folders{games / "f", games / "e", games / "d", games / "c", games / "b"}));
 
     // Choosing a remembered folder again, even written with a closing separator, moves it up.
-    settings = rememberRecentFolder(settings, "C:\\c\\");
-    EXPECT_EQ(recentFolders(settings), (Folders{"C:\\c\\", "C:\\f", "C:\\e", "C:\\d", "C:\\b"}));
-    EXPECT_EQ(GetItem(settings, "Settings", "Path"), "C:\\westwood\\sun");
+    settings = rememberRecentFolder(settings, games / "c" / "");
+    EXPECT_EQ(recentFolders(settings), (Folders{games / "c" / "", games / "f", games / "e", games / "d", games / "b"}));
+    EXPECT_EQ(GetItem(settings, "Settings", "Path"), (games / "sun").string());
 }
 
 TEST(RecentFolders, FolderNamesOfAnyKindComeBackUnchanged) {
     // A ";" ends a value in the settings format; a later write must not cut the name there.
-    const Folders odd = {"D:\\Games;Mods\\sun", "E:\\100%\\Ar\xE8ne", "C:\\"};
+    const Folders odd = {fs::path("/games/Firestorm; Nod Rising"), fs::path(u8"/games/Тибериум 100%"),
+                         fs::path("/")};
     std::string settings;
     for (auto it = odd.rbegin(); it != odd.rend(); ++it) settings = rememberRecentFolder(settings, *it);
-    settings = rememberRecentFolder(settings, "F:\\x");
-    EXPECT_EQ(recentFolders(settings), (Folders{"F:\\x", odd[0], odd[1], odd[2]}));
+    settings = rememberRecentFolder(settings, "/games/x");
+    EXPECT_EQ(recentFolders(settings), (Folders{"/games/x", odd[0], odd[1], odd[2]}));
 
     const std::string before = settings;
-    EXPECT_EQ(rememberRecentFolder(settings, "G:\\line\r\nbreak"), before);
-    EXPECT_EQ(rememberRecentFolder(settings, ""), before);
+    EXPECT_EQ(rememberRecentFolder(settings, "/games/line\r\nbreak"), before);
+    EXPECT_EQ(rememberRecentFolder(settings, {}), before);
 }
 
 } // namespace
