@@ -51,8 +51,8 @@ public:
     // The objects of the current rules text merged with the list files; rebuilt on the
     // first call after the text was replaced.
     const objects::ObjectLists& objectLists() { return m_objectLists.lists(m_rules); }
-    // The list files that could not be read, each named once per run.
-    std::vector<std::string> takeListFileProblems() { return m_objectLists.takeProblems(); }
+    // Why the kind's list file could not be read; told once per run, then empty.
+    std::string takeListFileProblem(objects::ObjectKind kind) { return m_objectLists.takeProblem(kind); }
 
     // Writes the rules text to the game folder's rules.ini.
     files::WriteResult saveRulesText() const;

@@ -1,9 +1,12 @@
 #include "ui/MainForm.h"
 
+#include "core/GameFolderSwitch.h"
+#include "core/RecentFolders.h"
 #include "core/SectionReader.h"
 #include "core/Startup.h"
 #include "core/WebAddresses.h"
 #include "core/editor/Binding.h"
+#include "core/editor/WindowTitle.h"
 #include "ui/Artwork.h"
 #include "ui/LabelButton.h"
 #include "ui/NavigationList.h"
@@ -35,6 +38,8 @@ constexpr int kMenuTop = 2685;
 constexpr int kHistoryTimerMs = 250;
 
 constexpr std::string_view kAreaNotFound = "Area could not be found. Rules.ini may be corrupted";
+constexpr std::string_view kSwitchQuestion =
+    "There are unsaved changes. Would you like to save them before switching to another game folder?";
 constexpr std::string_view kExitQuestion =
     "There have been changes since you have last saved. Would you like to save now?";
 
@@ -43,7 +48,7 @@ constexpr std::string_view kExitQuestion =
 MainForm::MainForm(Workspace& workspace, Platform& platform, QWidget* parent)
     : QWidget(parent), m_workspace(workspace), m_platform(platform), m_navigation(*this) {
     setObjectName(QStringLiteral("mainform"));
-    setWindowTitle(QStringLiteral("Halvex Editor Proffesional"));
+    setWindowTitle(toQString(editor::kMainCaption));
     setWindowIcon(Artwork::windowIcon());
     setFixedSize(kClientWidth, kClientHeight);
     // The panes were laid out for an 8-point Windows dialog font; an Arial-metric font
@@ -153,7 +158,11 @@ void MainForm::message(const std::string& text, MessageIcon icon) {
 bool MainForm::loadSequence() {
     const StartupResult started = startup(m_workspace, m_platform);
     if (started.cancelled) return false;
-    if (started.rulesLoaded) applyTheme(readTheme(m_workspace.settings(), m_workspace.programDirectory()));
+    if (started.rulesLoaded) {
+        m_rulesFolder = started.rulesSource.parent_path();
+        applyTheme(readTheme(m_workspace.settings(), m_workspace.programDirectory()));
+    }
+    updateTitle();
     // Beside the main window, until the user drags it somewhere else.
     m_history->move(x() + width() + 8, y());
     m_history->restorePosition();
@@ -232,28 +241,29 @@ const std::vector<ListEntry>& MainForm::objectList(ListTarget target) const {
     return m_objectLists.at(static_cast<std::size_t>(target));
 }
 
-ListLoad MainForm::readListFile(std::string_view listName) {
-    ListLoad loaded = loadListFile(m_workspace.programDirectory(), listName);
-    if (!loaded.error.empty()) message(loaded.error, MessageIcon::Exclamation);
-    return loaded;
+std::vector<ListEntry> MainForm::objectsOf(std::string_view listName) {
+    const auto kind = objects::kindOfListName(listName);
+    if (!kind) return {};
+    if (const std::string problem = m_workspace.takeListFileProblem(*kind); !problem.empty()) {
+        message(problem, MessageIcon::Exclamation);
+    }
+    return m_workspace.objectLists().of(*kind);
 }
 
 std::vector<ListEntry> MainForm::readList(std::string_view listName) {
     m_menu->hide();
     m_progress->setWidthTwips(0);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ListLoad loaded = readListFile(listName);
-    m_progress->advanceTwips(15 * static_cast<int>(loaded.entries.size()));
+    std::vector<ListEntry> entries = objectsOf(listName);
+    m_progress->advanceTwips(15 * static_cast<int>(entries.size()));
     QApplication::restoreOverrideCursor();
     m_progress->setWidthTwips(ProgressBar::kFullWidth);
     m_menu->show();
-    return std::move(loaded.entries);
+    return entries;
 }
 
-bool MainForm::loadlist(std::string_view listName, ListTarget target) {
-    ListLoad loaded = readListFile(listName);
-    m_objectLists.at(static_cast<std::size_t>(target)) = std::move(loaded.entries);
-    return loaded.error.empty();
+void MainForm::loadlist(std::string_view listName, ListTarget target) {
+    m_objectLists.at(static_cast<std::size_t>(target)) = objectsOf(listName);
 }
 
 void MainForm::createtab(const QString& caption, bool selected) {
@@ -314,12 +324,14 @@ void MainForm::showTabZero(const QString& caption) {
 
 void MainForm::loadObject(std::string_view kind, std::string_view section) {
     const std::string name(section);
+    offerObjectChoices();
     clr();
     m_tabs->tab(0)->show();
     for (const auto caption : editor::tabCaptionsFor(kind)) createtab(toQString(caption), false);
     const bool found = parseini(name);
     tabSwitch(0);
     if (found) m_currentSection = name;
+    updateTitle();
 }
 
 void MainForm::loadGeneralView(std::string_view /*mode*/, std::string_view tabCaption, std::string_view pane) {
@@ -327,6 +339,7 @@ void MainForm::loadGeneralView(std::string_view /*mode*/, std::string_view tabCa
     showTabZero(toQString(tabCaption));
     if (parseini("General")) m_currentSection = "General";
     m_panes->setPaneVisible(pane, true);
+    updateTitle();
 }
 
 void MainForm::remoteload(const std::string& section, const std::string& kind) {
@@ -356,6 +369,7 @@ void MainForm::rulesTextReplaced() {
     } else {
         clr();
     }
+    updateTitle();
 }
 
 void MainForm::editWeapon(int index) {
@@ -367,12 +381,29 @@ void MainForm::editWeapon(int index) {
     const std::string weapon = fromQString(m_panes->text(array, member));
     if (editor::isNoWeapon(weapon)) return;
     m_navigation.setMode("weapons");
+    offerObjectChoices();
     clr();
     showTabZero(QStringLiteral("Main"));
     // Edits on the weapon opened this way are recorded under the weapon's own section.
     if (parseini(weapon)) m_currentSection = weapon;
     m_panes->setPaneVisible("weapmain", true);
+    updateTitle();
     syncMenu();
+}
+
+void MainForm::offerObjectChoices() {
+    // The lists follow the text; the combos need refilling only once it was replaced.
+    if (m_offeredGeneration == m_workspace.rules().generation()) return;
+    m_offeredGeneration = m_workspace.rules().generation();
+    m_panes->offerObjects(m_workspace.objectLists());
+}
+
+void MainForm::updateTitle() {
+    std::string name;
+    if (const auto kind = objects::kindOfListName(m_navigation.loadedKind()); kind && !m_currentSection.empty()) {
+        if (const ListEntry* entry = m_workspace.objectLists().find(*kind, m_currentSection)) name = entry->name;
+    }
+    setWindowTitle(QString::fromStdString(editor::windowTitle(m_currentSection, name, m_rulesFolder)));
 }
 
 // ---- Saving and leaving ----
@@ -495,6 +526,34 @@ void MainForm::prepareAddDelete() {
 void MainForm::makeStats(const std::vector<std::string>& /*tickedStatsEntries*/) {
     loadObjectLists({1200, 2400});
     m_menu->show();
+}
+
+bool MainForm::settleUnsavedEditsBeforeSwitch() {
+    if (!m_workspace.hasUnsavedChanges()) return true;
+    changeListUsed();
+    const MessageAnswer answer = m_platform.showMessage(std::string(kSwitchQuestion), MessageIcon::Exclamation,
+                                                        MessageButtons::SaveDiscardCancel, kApplicationTitle);
+    if (answer == MessageAnswer::Save) return saverules();
+    // Discarded edits go only once the new folder is loaded: a cancelled or failed
+    // switch keeps them.
+    return answer == MessageAnswer::Discard;
+}
+
+bool MainForm::switchGameFolder() {
+    if (!settleUnsavedEditsBeforeSwitch()) return false;
+    const auto chosen = m_platform.browseForFolder(std::string(kFolderPrompt), recentFolders(m_workspace.settings()));
+    if (!chosen || chosen->empty()) return false;
+    const FolderSwitch result = halvex::switchGameFolder(m_workspace, *chosen);
+    if (!result.error.empty()) {
+        message(result.error, result.switched ? MessageIcon::Exclamation : MessageIcon::Critical);
+    }
+    if (!result.switched) return false;
+    m_rulesFolder = *chosen;
+    clr();
+    m_history->refresh();
+    offerObjectChoices();
+    updateTitle();
+    return true;
 }
 
 void MainForm::openSourceEditor() {}

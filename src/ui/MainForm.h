@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/ListFile.h"
 #include "core/Theme.h"
 #include "core/Workspace.h"
 #include "core/editor/Navigation.h"
@@ -11,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +34,9 @@ class TabStrip;
 class MainForm : public QWidget, private editor::NavigationHost {
     Q_OBJECT
 public:
-    // The hidden object lists loadlist fills. The navigation list itself is filled only
-    // through the navigation, so what it shows and what OK acts on never part.
+    // The hidden object lists loadlist fills (for Add/Delete and the stats page). The
+    // navigation list itself is filled only through the navigation, so what it shows and
+    // what OK acts on never part.
     enum class ListTarget { Units, Buildings, Weapons };
 
     static constexpr int kClientWidth = 640;
@@ -49,9 +50,9 @@ public:
     bool loadSequence();
 
     void resetmenu();
-    // Fills a hidden object list from "<listName>.txt"; a file that cannot be read is
-    // reported by name and leaves the list empty. False in that case.
-    bool loadlist(std::string_view listName, ListTarget target);
+    // Fills a hidden object list with the objects of a kind, as the loaded text and the
+    // list files give them (a list file that cannot be read is reported once per run).
+    void loadlist(std::string_view listName, ListTarget target);
     void createtab(const QString& caption, bool selected);
     bool exec(const std::string& target);
     void applyTheme(const Theme& theme);
@@ -126,8 +127,14 @@ private:
     void openChangesReport() override;
     void prepareAddDelete() override;
     void makeStats(const std::vector<std::string>& tickedStatsEntries) override;
+    bool switchGameFolder() override;
 
-    ListLoad readListFile(std::string_view listName);
+    std::vector<ListEntry> objectsOf(std::string_view listName);
+    // Save / Discard / Cancel before the game folder changes; false when the user stays.
+    bool settleUnsavedEditsBeforeSwitch();
+    // The weapon, projectile and warhead combos offer the loaded text's own as well.
+    void offerObjectChoices();
+    void updateTitle();
     void buildNavigation();
     void buildToolWindows();
     void syncMenu();
@@ -143,6 +150,8 @@ private:
     editor::Navigation m_navigation;
     std::uint64_t m_shownNavigation = ~std::uint64_t{0};
     std::string m_currentSection;
+    std::filesystem::path m_rulesFolder; // where the rules text was read from
+    std::uint64_t m_offeredGeneration = ~std::uint64_t{0};
     QPixmap m_background;
     bool m_customBackground = false;
     bool m_exiting = false;

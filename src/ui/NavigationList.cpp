@@ -3,6 +3,9 @@
 #include "ui/Artwork.h"
 #include "ui/QtText.h"
 
+#include <algorithm>
+
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
@@ -30,8 +33,12 @@ QColor mixed(const QColor& a, const QColor& b) {
 NavigationList::NavigationList(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("menu"));
     setColumnCount(2);
-    setColumnHidden(1, true); // the section name travels with the entry, unseen
+    // The second column shows an object's section ID, so that objects of the same name
+    // can be told apart; the entry's text takes what room the ID leaves.
     setHeaderHidden(true);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    header()->setSectionResizeMode(1, QHeaderView::Fixed);
     setRootIsDecorated(false);
     setIndentation(0);
     setUniformRowHeights(true);
@@ -64,6 +71,13 @@ void NavigationList::showItems(const std::vector<editor::NavItem>& items, bool c
         clear();
         for (const auto& item : items) addEntry(item, checkBoxes);
     }
+    const bool listsObjects =
+        std::any_of(items.begin(), items.end(), [](const editor::NavItem& item) { return !item.section.empty(); });
+    setColumnHidden(1, !listsObjects);
+    if (listsObjects) {
+        resizeColumnToContents(1);
+        setColumnWidth(1, std::min(columnWidth(1), viewport()->width() * 2 / 5));
+    }
     scrollToTop();
 }
 
@@ -71,6 +85,7 @@ void NavigationList::addEntry(const editor::NavItem& entry, bool checkBox) {
     auto* item = new QTreeWidgetItem(this, QStringList{toQString(entry.text), toQString(entry.section)});
     item->setIcon(0, entry.picture > 0 ? QIcon(Artwork::menuPicture(entry.picture)) : blankPicture());
     item->setSizeHint(0, QSize(0, checkBox ? kCheckRowHeight : kRowHeight));
+    item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     if (checkBox) {
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(0, entry.checked ? Qt::Checked : Qt::Unchecked);

@@ -9,7 +9,7 @@
 namespace halvex::ui {
 
 // The navigation list "menu": the entries the navigation shows, two columns (the text
-// and, unseen, the object's section), a small picture per entry. It reports the entry
+// and, for objects, their section ID), a small picture per entry. It reports the entry
 // the user has chosen however it was chosen (a click, the arrow keys, typing its first
 // letters) and gives Enter and Escape to the window.
 class NavigationList : public QTreeWidget {

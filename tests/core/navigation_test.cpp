@@ -21,6 +21,7 @@ protected:
     Calls calls;
     std::vector<ListEntry> objects{{"Light Infantry", "E1"}, {"Disc Thrower", "E2"}};
     std::vector<std::string> ticked;
+    bool folderSwitches = true;
     Navigation nav{*this};
 
     template <typename... Parts> void record(const Parts&... parts) { calls.push_back((std::string(parts) + ...)); }
@@ -33,6 +34,10 @@ protected:
         record("loadGeneralView ", mode, "|", caption, "|", pane);
     }
     void makeStats(const std::vector<std::string>& entries) override { ticked = entries; record("makeStats"); }
+    bool switchGameFolder() override {
+        record("switchGameFolder");
+        return folderSwitches;
+    }
 #define HALVEX_RECORDS(command) \
     void command() override { record(#command); }
     HALVEX_RECORDS(openSourceEditor) HALVEX_RECORDS(runGame) HALVEX_RECORDS(openOnline) HALVEX_RECORDS(save)
@@ -112,6 +117,24 @@ TEST_F(NavigationTest, CommandsAndGeneralViewsReachTheHostAndLeaveTheTopLevelOnS
     }
 }
 
+TEST_F(NavigationTest, SwitchingGameFoldersForgetsTheLoadedKindOnlyWhenTheFolderChanged) {
+    doubleClickOn({"Settings", "Units"});
+    pick("Light Infantry");
+    nav.ok();
+    folderSwitches = false; // the user cancelled
+    doubleClickOn({"Settings", kSwitchGameFolder});
+    EXPECT_TRUE(shows(settingsEntries(), true));
+    EXPECT_EQ(nav.loadedKind(), "units");
+
+    folderSwitches = true;
+    pick(kSwitchGameFolder);
+    nav.ok();
+    EXPECT_EQ(calls, (Calls{"readList units", "loadObject units E1", "switchGameFolder", "switchGameFolder"}));
+    EXPECT_TRUE(shows(rootEntries()));
+    EXPECT_EQ(nav.mode(), "");
+    EXPECT_EQ(nav.loadedKind(), "");
+}
+
 TEST_F(NavigationTest, StatsGeneratorPassesTheTickedEntries) {
     doubleClickOn({"Tools"});
     EXPECT_TRUE(nav.mode() == "tools" && shows(toolsEntries()));
@@ -148,7 +171,7 @@ TEST_F(NavigationTest, AStaleOrMissingEntryDoesNothing) {
     nav.doubleClick();
     doubleClickOn({"Settings"});
     pick("Units");
-    nav.click(9); // a click beside the entries forgets the one clicked before
+    nav.click(static_cast<int>(settingsEntries().size()) + 1); // beside the entries: forgets the one clicked before
     EXPECT_EQ(nav.remembered(), 0);
     nav.ok();
     nav.doubleClick();

@@ -110,11 +110,10 @@ TEST(WorkspaceObjectLists, FollowTheTextAndReadTheListFilesOnce) {
     workspace.rules().replace("[VehicleTypes]\r\n1=HOVER\r\n[HOVER]\r\nName=Hover\r\n[RAPTOR]\r\n");
     EXPECT_EQ(workspace.objectLists().of(ObjectKind::Units), (Entries{{"Raptor", "RAPTOR"}, {"Hover", "HOVER"}}));
 
-    // Three files were missing from the start; each is named once, never again.
-    const auto problems = workspace.takeListFileProblems();
-    ASSERT_EQ(problems.size(), 3u);
-    EXPECT_NE(problems[0].find("buildings.txt"), std::string::npos);
-    EXPECT_TRUE(workspace.takeListFileProblems().empty());
+    // A file missing from the start is named once, never again; one that was read, never.
+    EXPECT_NE(workspace.takeListFileProblem(ObjectKind::Buildings).find("buildings.txt"), std::string::npos);
+    EXPECT_EQ(workspace.takeListFileProblem(ObjectKind::Buildings), "");
+    EXPECT_EQ(workspace.takeListFileProblem(ObjectKind::Units), "");
 }
 
 } // namespace

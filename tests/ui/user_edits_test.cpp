@@ -100,7 +100,7 @@ private slots:
 
     void focusTabsAndLoadsRecordNothingAndKeepEveryText() {
         start();
-        m_rig->load(QStringLiteral("Units"), QStringLiteral("Raider"));
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Mutant Raider"));
         verifyFieldsShowTheFile("E1");
         visitEveryTab();
         verifyNothingRecorded();
@@ -116,7 +116,7 @@ private slots:
         verifyNothingRecorded();
         verifyFieldsShowTheFile("Minigun");
 
-        m_rig->load(QStringLiteral("Units"), QStringLiteral("Raider"));
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Mutant Raider"));
         visitEveryTab();
         verifyNothingRecorded();
         verifyFieldsShowTheFile("E1");
@@ -126,7 +126,7 @@ private slots:
 
     void typingPickingAndTickingAreRecorded() {
         start();
-        m_rig->load(QStringLiteral("Units"), QStringLiteral("Raider"));
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Mutant Raider"));
         auto* armor = m_rig->field<QComboBox>("maincombo", 0);
         armor->setFocus();
         QTest::keyClick(armor, Qt::Key_Down); // from "none" to the first entry

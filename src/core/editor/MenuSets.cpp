@@ -15,6 +15,7 @@ constexpr std::array kSettings = {
     MenuEntry{"General", 0},    MenuEntry{"Units", 4}, MenuEntry{"Structures", 5},
     MenuEntry{"Weapons", 10},   MenuEntry{"ION Storms", 6}, MenuEntry{"Land", 0},
     MenuEntry{"Terrain", 0},    MenuEntry{"Artifical Intelligence", 0},
+    MenuEntry{kSwitchGameFolder, 0},
 };
 
 constexpr std::array kTools = {

@@ -113,6 +113,8 @@ void Navigation::ok() {
             loadGeneralView("ai", "AI Settings", "aimain");
         } else if (equalsIgnoreCase(entry->text, "ION Storms")) {
             loadGeneralView("ION", "ION Storms", "ionstorm");
+        } else if (equalsIgnoreCase(entry->text, kSwitchGameFolder)) {
+            switchGameFolder();
         } else {
             for (const ListChoice& choice : kListChoices) {
                 if (!equalsIgnoreCase(entry->text, choice.entry)) continue;
@@ -135,6 +137,14 @@ void Navigation::ok() {
 }
 
 void Navigation::cancel() { showRoot(); }
+
+void Navigation::switchGameFolder() {
+    if (!m_host.switchGameFolder()) return;
+    // Whatever was loaded belonged to the folder left.
+    m_mode.clear();
+    m_loadedKind.clear();
+    cancel();
+}
 
 const NavItem* Navigation::rememberedItem() const {
     if (m_remembered < 1 || static_cast<std::size_t>(m_remembered) > m_items.size()) return nullptr;

@@ -74,6 +74,7 @@ private:
     void showStats();
     void showList(std::string_view listName);
     void loadGeneralView(std::string_view mode, std::string_view caption, std::string_view pane);
+    void switchGameFolder();
 
     NavigationHost& m_host;
     std::vector<NavItem> m_items;

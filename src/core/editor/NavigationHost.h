@@ -14,8 +14,9 @@ class NavigationHost {
 public:
     virtual ~NavigationHost() = default;
 
-    // The entries of a list file ("units", "buildings", "weapons", "land", "terrain").
-    // The host reports an unreadable file itself and answers no entries.
+    // The objects of a kind ("units", "buildings", "weapons", "land", "terrain") as the
+    // loaded rules text and the list files give them. The host reports an unreadable
+    // list file itself.
     virtual std::vector<ListEntry> readList(std::string_view listName) = 0;
 
     // Load one object of `kind` ("units", "buildings", "weapons", "land", "terrain"):
@@ -36,6 +37,9 @@ public:
     virtual void openModCreator() = 0;
     virtual void openChangesReport() = 0;
     virtual void prepareAddDelete() = 0;
+    // Asks for another game folder (about unsaved edits first) and loads its rules;
+    // true when the program now works on the new folder.
+    virtual bool switchGameFolder() = 0;
     virtual void makeStats(const std::vector<std::string>& tickedStatsEntries) = 0;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ inline constexpr std::string_view kMainCaption = "Halvex Editor Proffesional";
 // list shows it ("Scarab Tank (AATNK)") and the folder the rules text came from, each
 // left out while there is none:
 //   "Halvex Editor Proffesional - Scarab Tank (AATNK) - C:\westwood\sun"
-std::string windowTitle(std::string_view loadedId, std::string_view loadedName, std::string_view rulesFolder);
+// The ID and name are rules text (Windows-1252); the result is UTF-8, for the window
+// system, so that a folder named in any script shows as it is.
+std::string windowTitle(std::string_view loadedId, std::string_view loadedName,
+                        const std::filesystem::path& rulesFolder);
 
 } // namespace halvex::editor

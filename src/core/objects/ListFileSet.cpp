@@ -6,7 +6,7 @@ ListFileSet ListFileSet::read(const std::filesystem::path& programDirectory) {
     ListFileSet set;
     for (const ObjectKind kind : kObjectKinds) {
         ListLoad load = loadListFile(programDirectory, listNameOf(kind));
-        if (!load.error.empty()) set.m_problems.push_back(std::move(load.error));
+        set.m_problems[indexOf(kind)] = std::move(load.error);
         set.setEntries(kind, std::move(load.entries));
     }
     return set;

@@ -16,18 +16,19 @@ class ListFileSet {
 public:
     ListFileSet() = default;
 
-    // Reads every list file; one that cannot be read leaves its kind empty and adds one
+    // Reads every list file; one that cannot be read leaves its kind empty, with a
     // message naming the file.
     static ListFileSet read(const std::filesystem::path& programDirectory);
 
     const std::vector<ListEntry>& entries(ObjectKind kind) const noexcept { return m_entries[indexOf(kind)]; }
     void setEntries(ObjectKind kind, std::vector<ListEntry> entries);
 
-    const std::vector<std::string>& problems() const noexcept { return m_problems; }
+    // Why the kind's list file could not be read; empty when it was.
+    const std::string& problem(ObjectKind kind) const noexcept { return m_problems[indexOf(kind)]; }
 
 private:
     std::array<std::vector<ListEntry>, kObjectKinds.size()> m_entries;
-    std::vector<std::string> m_problems;
+    std::array<std::string, kObjectKinds.size()> m_problems;
 };
 
 } // namespace halvex::objects

@@ -2,6 +2,8 @@
 
 #include "core/objects/ObjectListBuilder.h"
 
+#include <utility>
+
 namespace halvex::objects {
 
 ObjectListCache::ObjectListCache(std::filesystem::path programDirectory)
@@ -20,10 +22,9 @@ const ObjectLists& ObjectListCache::lists(const RulesText& rules) {
     return m_lists;
 }
 
-std::vector<std::string> ObjectListCache::takeProblems() {
-    if (m_problemsTaken) return {};
-    m_problemsTaken = true;
-    return listFiles().problems();
+std::string ObjectListCache::takeProblem(ObjectKind kind) {
+    if (std::exchange(m_problemTaken[indexOf(kind)], true)) return {};
+    return listFiles().problem(kind);
 }
 
 } // namespace halvex::objects

@@ -4,6 +4,7 @@
 #include "core/objects/ListFileSet.h"
 #include "core/objects/ObjectLists.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -21,16 +22,17 @@ public:
 
     const ObjectLists& lists(const RulesText& rules);
 
-    // Messages for the list files that could not be read. Each is handed out once, so
-    // the user hears of a missing file once per run, not once per list or object.
-    std::vector<std::string> takeProblems();
+    // Why the kind's list file could not be read, handed out once: the user hears of a
+    // missing file when first listing its kind, not every time nor once per object.
+    // Empty when the file was read or its problem was already handed out.
+    std::string takeProblem(ObjectKind kind);
 
 private:
     const ListFileSet& listFiles();
 
     std::filesystem::path m_programDirectory;
     std::optional<ListFileSet> m_listFiles;
-    bool m_problemsTaken = false;
+    std::array<bool, kObjectKinds.size()> m_problemTaken{};
     std::optional<std::uint64_t> m_builtFor; // the rules text's generation
     ObjectLists m_lists;
 };

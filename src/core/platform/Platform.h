@@ -11,8 +11,8 @@
 namespace halvex {
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard };
 
 inline constexpr const char* kApplicationTitle = "Halvex";
 

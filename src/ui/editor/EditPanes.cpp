@@ -2,6 +2,7 @@
 
 #include "core/editor/Binding.h"
 #include "core/Text.h"
+#include "core/objects/ObjectChoices.h"
 #include "ui/Artwork.h"
 #include "ui/QtText.h"
 #include "ui/Twips.h"
@@ -58,6 +59,16 @@ void fixLandSpeed(QLineEdit* edit) {
     if (!fixed) return;
     edit->setText(toQString(fixed->text));
     edit->setCursorPosition(fixed->cursor);
+}
+
+// The rules text's objects a combo offers after its presets: a combo's presets tell its
+// kind, as the weapon combos share one list.
+const std::vector<std::string>* ownObjectsFor(const FieldSpec& field, const std::vector<std::string>& weapons,
+                                              const objects::ObjectLists& lists) {
+    if (field.presets.data() == editor::weaponPresets().data()) return &weapons;
+    if (field.presets.data() == editor::projectilePresets().data()) return &lists.projectiles;
+    if (field.presets.data() == editor::warheadPresets().data()) return &lists.warheads;
+    return nullptr;
 }
 
 } // namespace
@@ -216,6 +227,18 @@ QString EditPanes::text(std::string_view array, int index) const {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
     if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentText();
     return {};
+}
+
+void EditPanes::offerObjects(const objects::ObjectLists& lists) {
+    const std::vector<std::string> weapons = objects::idsOf(lists.of(objects::ObjectKind::Weapons));
+    for (const auto& [field, widget] : m_fields) {
+        if (field->kind != FieldKind::Combo) continue;
+        const std::vector<std::string>* own = ownObjectsFor(*field, weapons, lists);
+        if (own == nullptr) continue;
+        QStringList entries;
+        for (const std::string& entry : objects::presetsThenOwn(field->presets, *own)) entries << toQString(entry);
+        static_cast<FieldCombo*>(widget)->replaceEntries(entries);
+    }
 }
 
 void EditPanes::putValue(const FieldSpec& field, QWidget* widget, std::string_view value) {

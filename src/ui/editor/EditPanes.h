@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/editor/FieldCatalogue.h"
+#include "core/objects/ObjectLists.h"
 
 #include <QObject>
 #include <QString>
@@ -38,6 +39,9 @@ public:
     void clearFields();
     // The text of a text field or combo.
     QString text(std::string_view array, int index) const;
+    // The weapon, projectile and warhead combos offer their presets, then the objects of
+    // that kind the rules text has besides.
+    void offerObjects(const objects::ObjectLists& lists);
 
 signals:
     void fieldEdited(const std::string& key, const std::string& value);

@@ -2,6 +2,7 @@
 
 #include <QCompleter>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QStringListModel>
 #include <QWheelEvent>
 
@@ -27,6 +28,15 @@ FieldCombo::FieldCombo(QWidget* parent) : QComboBox(parent) {
 void FieldCombo::showValue(const QString& value) {
     m_settledText = value;
     setEditText(value);
+}
+
+void FieldCombo::replaceEntries(const QStringList& entries) {
+    const QString shown = currentText();
+    const QSignalBlocker quiet(this);
+    clear();
+    addItems(entries);
+    setCurrentIndex(-1);
+    setEditText(shown);
 }
 
 void FieldCombo::wheelEvent(QWheelEvent* event) {

@@ -17,6 +17,8 @@ public:
 
     // Shows a value as loaded (or cleared); never reported.
     void showValue(const QString& value);
+    // Offers other entries; the text shown stays as it is, whether an entry names it or not.
+    void replaceEntries(const QStringList& entries);
 
 signals:
     void userEdited(const QString& text);
