@@ -5,8 +5,9 @@
 namespace halvex::testing {
 
 std::optional<std::filesystem::path>
-FakePlatform::browseForFolder(const std::string& prompt, const std::vector<std::filesystem::path>& /*recentFolders*/) {
+FakePlatform::browseForFolder(const std::string& prompt, const std::vector<std::filesystem::path>& recentFolders) {
     folderPrompts.push_back(prompt);
+    offeredRecentFolders.push_back(recentFolders);
     if (folderAnswers.empty()) throw std::logic_error("unscripted folder prompt: " + prompt);
     auto answer = folderAnswers.front();
     folderAnswers.pop_front();

@@ -32,6 +32,7 @@ public:
 
     // Records.
     std::vector<std::string> folderPrompts;
+    std::vector<std::vector<std::filesystem::path>> offeredRecentFolders; // per prompt
     std::vector<Message> messages;
     std::vector<std::string> openedDocuments;
     std::vector<std::filesystem::path> startedPrograms;

@@ -1,8 +1,7 @@
-// Every object the list files name, picked through the navigation list of the real
-// main window, on every real rules file: an object the file holds loads without a
-// message; one it lacks (a mod drops vanilla objects) gives exactly the "Area could not
-// be found" message. Saving afterwards writes nothing, because loading records no edit.
-#include "core/ListFile.h"
+// Every object the lists offer, picked through the navigation list of the real main
+// window, on every real rules file: each loads without a message, so no entry leads to
+// a missing section. Saving afterwards writes nothing, because loading records no edit.
+#include "core/objects/ObjectKind.h"
 #include "core/editor/MenuSets.h"
 
 #include "fakes/EditorRig.h"
@@ -37,12 +36,11 @@ TEST_P(RealRulesInEditor, EveryListedObjectLoadsAndSavingWithoutEditsWritesNothi
     rig.installListFiles();
     const std::string original = testing::readFile(GetParam());
     ui::MainForm& form = rig.open(original);
-    const fs::path data = fs::path(HALVEX_SOURCE_DIR) / "data";
 
     const int settings = positionOf(editor::rootEntries(), "Settings");
     int loaded = 0;
     for (const auto& kind : kKinds) {
-        const auto entries = parseListFile(testing::readFile(data / (std::string(kind.listName) + ".txt")));
+        const auto entries = rig.workspace->objectLists().of(*objects::kindOfListName(kind.listName));
         for (std::size_t i = 0; i < entries.size(); ++i) {
             form.clickEntry(settings);
             form.doubleClickEntry();
@@ -53,14 +51,10 @@ TEST_P(RealRulesInEditor, EveryListedObjectLoadsAndSavingWithoutEditsWritesNothi
             form.pressOk();
             std::vector<std::string> said = rig.platform.messageTexts();
             said.erase(said.begin(), said.begin() + static_cast<std::ptrdiff_t>(messagesBefore));
-            if (rig.workspace->rules().findSection(entries[i].id)) {
-                EXPECT_EQ(form.currentSection(), entries[i].id) << kind.listName;
-                EXPECT_EQ(said, std::vector<std::string>{}) << entries[i].id;
-                ++loaded;
-            } else {
-                EXPECT_EQ(form.currentSection(), "") << entries[i].id;
-                EXPECT_EQ(said, std::vector<std::string>{"Area could not be found. Rules.ini may be corrupted"});
-            }
+            // Nothing listed leads to "Area could not be found", nor to any other message.
+            EXPECT_EQ(form.currentSection(), entries[i].id) << kind.listName;
+            EXPECT_EQ(said, std::vector<std::string>{}) << entries[i].id;
+            ++loaded;
         }
     }
     EXPECT_GT(loaded, 0);
