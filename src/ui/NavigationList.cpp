@@ -69,7 +69,8 @@ void NavigationList::showItems(const std::vector<editor::NavItem>& items, bool c
     {
         const QSignalBlocker quiet(this);
         clear();
-        for (const auto& item : items) addEntry(item, checkBoxes);
+        const int rowHeight = rowHeightFor(items.size(), checkBoxes);
+        for (const auto& item : items) addEntry(item, checkBoxes, rowHeight);
     }
     const bool listsObjects =
         std::any_of(items.begin(), items.end(), [](const editor::NavItem& item) { return !item.section.empty(); });
@@ -81,10 +82,17 @@ void NavigationList::showItems(const std::vector<editor::NavItem>& items, bool c
     scrollToTop();
 }
 
-void NavigationList::addEntry(const editor::NavItem& entry, bool checkBox) {
+int NavigationList::rowHeightFor(std::size_t entries, bool checkBoxes) const {
+    if (checkBoxes) return kCheckRowHeight;
+    const bool compactFits = entries * kCompactRowHeight <= static_cast<std::size_t>(viewport()->height());
+    return entries * kRowHeight > static_cast<std::size_t>(viewport()->height()) && compactFits ? kCompactRowHeight
+                                                                                                : kRowHeight;
+}
+
+void NavigationList::addEntry(const editor::NavItem& entry, bool checkBox, int rowHeight) {
     auto* item = new QTreeWidgetItem(this, QStringList{toQString(entry.text), toQString(entry.section)});
     item->setIcon(0, entry.picture > 0 ? QIcon(Artwork::menuPicture(entry.picture)) : blankPicture());
-    item->setSizeHint(0, QSize(0, checkBox ? kCheckRowHeight : kRowHeight));
+    item->setSizeHint(0, QSize(0, rowHeight));
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     if (checkBox) {
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);

@@ -17,6 +17,8 @@ class NavigationList : public QTreeWidget {
 public:
     // Rows of the designed height, so the list's 109 pixels hold all eight top-level entries.
     static constexpr int kRowHeight = 13;
+    // A set one entry longer (the settings with the folder switch) closes up to fit.
+    static constexpr int kCompactRowHeight = 12;
     // Rows with a check box leave room between the boxes; there are only six of them.
     static constexpr int kCheckRowHeight = 16;
 
@@ -42,7 +44,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void addEntry(const editor::NavItem& entry, bool checkBox);
+    void addEntry(const editor::NavItem& entry, bool checkBox, int rowHeight);
+    int rowHeightFor(std::size_t entries, bool checkBoxes) const;
     int positionOf(QTreeWidgetItem* item) const;
 
     bool m_focusedWhenHidden = false;

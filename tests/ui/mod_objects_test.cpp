@@ -204,6 +204,13 @@ private slots:
 
     void recentFoldersSurviveARestart() {
         start();
+        m_rig->command(QStringLiteral("Settings"));
+        const auto* menu = m_rig->form->menu();
+        for (int i = 0; i < menu->topLevelItemCount(); ++i) { // the added entry in sight too
+            QVERIFY(menu->viewport()->rect().contains(menu->visualItemRect(menu->topLevelItem(i))));
+        }
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("settings-with-folder-switch"));
+        m_rig->form->pressCancel();
         m_rig->program.write("Mods; Nod Rising/RULES.INI", kOtherModRules);
         m_rig->platform.folderAnswers.push_back(otherMod());
         switchFolders();
