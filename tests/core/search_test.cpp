@@ -89,6 +89,7 @@ TEST(Search, ReplacingChangesEveryHitOnceAndReportsWhereTheyNowStand) {
     EXPECT_EQ(split.text, "one 2\nlines three\nfour 2\nlines");
     EXPECT_EQ(rowsOf(split), (std::vector<Row>{{"one 2", 5, 0}, {"four 2", 24, 2}}))
         << "positions and lines refer to the text the user sees after the run";
+    EXPECT_EQ(split.hits[1].before, 19u) << "and where the hit stood before it";
     EXPECT_EQ(run("abc", {.needle = "b"}).text, "abc");
 }
 

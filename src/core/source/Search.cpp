@@ -87,6 +87,7 @@ std::optional<SearchResult> runSearch(std::string_view text, const SearchRequest
         found.position = output.size() + 1;
         found.line = output.line();
         found.length = put.size();
+        found.before = hit;
         const std::size_t breakInPut = put.find('\n');
         found.lineText = output.currentLine();
         if (breakInPut != std::string_view::npos) {

@@ -25,6 +25,7 @@ struct SearchHit {
     std::size_t position = 0; // 1-based, in the text after the run
     std::size_t line = 0;     // 0-based, in the text after the run
     std::size_t length = 0;   // of the hit as it stands after the run
+    std::size_t before = 0;   // 0-based offset of the hit in the text searched
 };
 
 struct SearchResult {
