@@ -1,6 +1,7 @@
 // Picking an object must fill the forms at once, also in a large mod.
 #include "BigRules.h"
 #include "SilentPlatform.h"
+#include "WindowBenchmarkMain.h"
 
 #include "core/Workspace.h"
 #include "ui/MainForm.h"
@@ -30,10 +31,5 @@ BENCHMARK(LoadUnitIntoFields)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

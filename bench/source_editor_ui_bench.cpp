@@ -2,6 +2,7 @@
 // on, and replacing many hits in its box.
 #include "BigRules.h"
 #include "SilentPlatform.h"
+#include "WindowBenchmarkMain.h"
 
 #include "ui/source/SearchWindow.h"
 #include "ui/source/SourceBox.h"
@@ -96,10 +97,5 @@ BENCHMARK(ReplaceInEditor)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "ui/source/SearchWindow.h"
 
+#include "ui/FlatList.h"
 #include "ui/QtText.h"
 #include "ui/source/SourceBox.h"
 #include "ui/source/SourceEditor.h"
@@ -82,10 +83,7 @@ void SearchWindow::buildResults() {
     m_results->setObjectName(QStringLiteral("resultsview"));
     m_results->setGeometry(8, kResultsTop, kClientWidth - 16, kHeightWithResults - kResultsTop - 8);
     m_results->setHeaderLabels({QStringLiteral("Actual Text"), QStringLiteral("Char"), QStringLiteral("Line")});
-    m_results->setRootIsDecorated(false);
-    m_results->setIndentation(0);
-    m_results->setUniformRowHeights(true);
-    m_results->setAllColumnsShowFocus(true);
+    makeFlatList(*m_results);
     m_results->header()->setStretchLastSection(false);
     m_results->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_results->setColumnWidth(1, 56);
