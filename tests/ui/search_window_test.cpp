@@ -107,10 +107,6 @@ private slots:
                  (QStringList{"Speed=4 ;Speed=4 twice|78|6", "Speed=4 ;Speed=4 twice|87|6"}));
         QTest::mouseClick(search().scopeButton(SearchScope::WholeText), Qt::LeftButton);
         QCOMPARE(doIt(QStringLiteral("Speed=4")).size(), 3);
-        box().setCursorOffset(0);
-        QTest::mouseClick(search().scopeButton(SearchScope::BeforeCursor), Qt::LeftButton);
-        QCOMPARE(doIt(QStringLiteral("Speed")), QStringList{});
-        QCOMPARE(doIt(QStringLiteral("aaaa")), QStringList{});
     }
 
     void replacingChangesTheBoxInOneUndoableStep() {

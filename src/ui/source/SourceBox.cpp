@@ -7,6 +7,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <algorithm>
+#include <climits>
+
 namespace halvex::ui {
 namespace {
 
