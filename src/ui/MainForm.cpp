@@ -12,6 +12,7 @@
 #include "ui/TabStrip.h"
 #include "ui/Twips.h"
 #include "ui/editor/EditPanes.h"
+#include "ui/source/SourceEditor.h"
 #include "ui/tools/ChangesWindow.h"
 #include "ui/tools/HistoryWindow.h"
 
@@ -497,7 +498,31 @@ void MainForm::makeStats(const std::vector<std::string>& /*tickedStatsEntries*/)
     m_menu->show();
 }
 
-void MainForm::openSourceEditor() {}
+void MainForm::openSourceEditor() {
+    if (m_sourceEditor == nullptr) {
+        m_sourceEditor = new SourceEditor(
+            m_platform, [this](std::string text) { return writeBackSource(std::move(text)); }, this);
+        m_sourceEditor->move(x() + (width() - m_sourceEditor->width()) / 2, y() + 40);
+    }
+    m_sourceEditor->load(m_workspace.rules().text());
+    m_sourceEditor->show();
+    m_sourceEditor->raise();
+    m_sourceEditor->activateWindow();
+}
+
+bool MainForm::writeBackSource(std::string text) {
+    // Until rules.ini holds the new text the program keeps the old one, as after a
+    // failed save; the editor keeps the new text for another try.
+    std::string previous = m_workspace.rules().text();
+    m_workspace.rules().replace(std::move(text));
+    if (!savetext()) {
+        m_workspace.rules().replace(std::move(previous));
+        return false;
+    }
+    rulesTextReplaced();
+    return true;
+}
+
 void MainForm::openOnline() {}
 void MainForm::openModCreator() {}
 

@@ -26,6 +26,7 @@ class HistoryWindow;
 class LabelButton;
 class NavigationList;
 class ProgressBar;
+class SourceEditor;
 class TabStrip;
 
 // The editor's main window, "mainform": a fixed 640 x 480 client area with the edit
@@ -90,6 +91,7 @@ public:
     LabelButton* cancelButton() const { return m_cancel; }
     HistoryWindow* historyWindow() const { return m_history; }
     ChangesWindow* changesWindow() const { return m_changes; }
+    SourceEditor* sourceEditor() const { return m_sourceEditor; } // null until first opened
     QTimer* historyTimer() const { return m_historyTimer; }
     bool hasCustomBackground() const { return m_customBackground; }
     bool isExiting() const { return m_exiting; }
@@ -136,6 +138,7 @@ private:
     void showTabZero(const QString& caption);
     void loadObjectLists(const std::array<int, 2>& progressSteps);
     void changeListUsed();
+    bool writeBackSource(std::string text);
     void message(const std::string& text, MessageIcon icon = MessageIcon::None);
 
     Workspace& m_workspace;
@@ -157,6 +160,7 @@ private:
     EditPanes* m_panes = nullptr;
     HistoryWindow* m_history = nullptr;
     ChangesWindow* m_changes = nullptr;
+    SourceEditor* m_sourceEditor = nullptr;
     QTimer* m_historyTimer = nullptr;
     std::array<std::vector<ListEntry>, 3> m_objectLists;
 };
