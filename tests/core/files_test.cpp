@@ -58,12 +58,21 @@ TEST(ReadWhole, ReadsEveryByteAndTellsWhyItCannot) {
     EXPECT_NE(missing.error.find("No such file"), std::string::npos) << missing.error;
 }
 
-TEST(WriteAtomically, StepsOverTakenNamesAndNeverWritesThroughAPlantedLink) {
+// Someone who can write to the game folder plants links to a file of theirs choosing at
+// the names the program will try for its temporary file.
+struct PlantedLinks : ::testing::Test {
     TempDir game;
     TempDir elsewhere;
-    const fs::path rules = game.write("rules.ini", kMod);
-    const fs::path victim = elsewhere.write("passwd", kVictim);
-    for (int i = 0; i < 5; ++i) fs::create_symlink(victim, tempCandidate(rules, i));
+    fs::path rules = game.write("rules.ini", kMod);
+    fs::path victim = elsewhere.write("passwd", kVictim);
+
+    void plant(int count) const {
+        for (int i = 0; i < count; ++i) fs::create_symlink(victim, tempCandidate(rules, i));
+    }
+};
+
+TEST_F(PlantedLinks, AreSteppedOverAndNeverWrittenThrough) {
+    plant(5);
     game.write(tempCandidate(rules, 5).filename().string(), "left over by a crash");
 
     const auto written = files::writeAtomically(rules, "[General]\r\nName=Saved\r\n", countingNames());
@@ -75,12 +84,8 @@ TEST(WriteAtomically, StepsOverTakenNamesAndNeverWritesThroughAPlantedLink) {
     EXPECT_EQ(namesIn(game.path()).size(), 7u) << "the file, the planted names, no temporary file left";
 }
 
-TEST(WriteAtomically, LinksAtEveryNameItCouldChooseStopItWithTheFolderNamed) {
-    TempDir game;
-    TempDir elsewhere;
-    const fs::path rules = game.write("rules.ini", kMod);
-    const fs::path victim = elsewhere.write("passwd", kVictim);
-    for (int i = 0; i < 64; ++i) fs::create_symlink(victim, tempCandidate(rules, i));
+TEST_F(PlantedLinks, AtEveryNameItCouldChooseStopItWithTheFolderNamed) {
+    plant(64);
 
     const auto written = files::writeAtomically(rules, "[General]\r\nName=Evil\r\n", countingNames());
 

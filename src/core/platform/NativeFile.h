@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // The operating system's calls behind careful file replacement, one implementation per
 // system. Every call answers the empty text on success and the system's reason otherwise.
@@ -23,9 +24,15 @@ struct FileFacts {
 class NativeFile {
 public:
     NativeFile() = default;
-    ~NativeFile();
-    NativeFile(NativeFile&& other) noexcept;
-    NativeFile& operator=(NativeFile&& other) noexcept;
+    ~NativeFile() { closeQuietly(); }
+    NativeFile(NativeFile&& other) noexcept : m_handle(std::exchange(other.m_handle, kClosed)) {}
+    NativeFile& operator=(NativeFile&& other) noexcept {
+        if (this != &other) {
+            closeQuietly();
+            m_handle = std::exchange(other.m_handle, kClosed);
+        }
+        return *this;
+    }
     NativeFile(const NativeFile&) = delete;
     NativeFile& operator=(const NativeFile&) = delete;
 
@@ -45,6 +52,9 @@ public:
     bool isOpen() const noexcept { return m_handle != kClosed; }
 
 private:
+    // For a file given up on: its failure to close has nothing left to report.
+    void closeQuietly() noexcept;
+
     static constexpr std::intptr_t kClosed = -1;
     std::intptr_t m_handle = kClosed;
 };

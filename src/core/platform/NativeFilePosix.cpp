@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
-#include <utility>
 
 namespace halvex::files {
 namespace {
@@ -20,18 +19,9 @@ int descriptor(std::intptr_t handle) {
 
 } // namespace
 
-NativeFile::~NativeFile() {
+void NativeFile::closeQuietly() noexcept {
     if (isOpen()) ::close(descriptor(m_handle));
-}
-
-NativeFile::NativeFile(NativeFile&& other) noexcept : m_handle(std::exchange(other.m_handle, kClosed)) {}
-
-NativeFile& NativeFile::operator=(NativeFile&& other) noexcept {
-    if (this != &other) {
-        if (isOpen()) ::close(descriptor(m_handle));
-        m_handle = std::exchange(other.m_handle, kClosed);
-    }
-    return *this;
+    m_handle = kClosed;
 }
 
 std::string NativeFile::createNew(const std::filesystem::path& path, bool privateFile, bool& taken) {

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <system_error>
-#include <utility>
 
 namespace halvex::files {
 namespace {
@@ -41,18 +40,9 @@ std::string seekToStart(HANDLE handle) {
 
 } // namespace
 
-NativeFile::~NativeFile() {
+void NativeFile::closeQuietly() noexcept {
     if (isOpen()) ::CloseHandle(handleOf(m_handle));
-}
-
-NativeFile::NativeFile(NativeFile&& other) noexcept : m_handle(std::exchange(other.m_handle, kClosed)) {}
-
-NativeFile& NativeFile::operator=(NativeFile&& other) noexcept {
-    if (this != &other) {
-        if (isOpen()) ::CloseHandle(handleOf(m_handle));
-        m_handle = std::exchange(other.m_handle, kClosed);
-    }
-    return *this;
+    m_handle = kClosed;
 }
 
 std::string NativeFile::createNew(const std::filesystem::path& path, bool /*privateFile*/, bool& taken) {
