@@ -69,8 +69,9 @@ bool Workspace::stopsBeforeWriting(const RulesOnDisk& onDisk, ChangedOnDisk when
     return outcome.changedOnDisk;
 }
 
-std::string Workspace::writeRules(const std::string& bytes) {
+std::string Workspace::writeRules(std::string_view text) {
     const std::filesystem::path target = gameFile(kRulesFileName);
+    const std::string bytes = files::withClosingCrlf(text);
     if (!m_backupWritten && m_rulesAsLoaded) {
         std::filesystem::path backup = target;
         backup += ".bak";
@@ -90,7 +91,7 @@ SaveOutcome Workspace::saveRulesText(ChangedOnDisk whenChanged) {
     SaveOutcome outcome;
     outcome.attempted = true;
     if (stopsBeforeWriting(readRulesOnDisk(), whenChanged, outcome)) return outcome;
-    outcome.error = writeRules(files::withClosingCrlf(m_rules.text()));
+    outcome.error = writeRules(m_rules.text());
     outcome.written = outcome.error.empty();
     return outcome;
 }
@@ -116,7 +117,7 @@ SaveOutcome Workspace::saveChanges(ChangedOnDisk whenChanged) {
     const RulesText newText = onNewText ? RulesText(std::move(onDisk.bytes)) : RulesText();
     AppliedChanges applied = applyChanges(onNewText ? newText : std::as_const(m_rules), m_changes.entries());
     outcome.missingSections = std::move(applied.missingSections);
-    outcome.error = writeRules(files::withClosingCrlf(applied.text));
+    outcome.error = writeRules(applied.text);
     if (!outcome.error.empty()) return outcome;
     outcome.written = true;
     m_rules.replace(std::move(applied.text));

@@ -94,10 +94,12 @@ private:
     RulesOnDisk readRulesOnDisk() const;
     void rememberRulesOnDisk(const std::string& bytes);
     std::string saveFailure(const std::string& reason) const;
-    // True, with the outcome filled, when the file cannot be checked or changed and may not be overwritten.
+    // True, with the outcome filled in, when the write must not go on: the file cannot be
+    // read, or another program changed it and the caller has not said what to do.
     bool stopsBeforeWriting(const RulesOnDisk& onDisk, ChangedOnDisk whenChanged, SaveOutcome& outcome) const;
-    // Writes rules.ini (after the first save's backup); empty on success, else the message.
-    std::string writeRules(const std::string& bytes);
+    // Stores the text as rules.ini (after the first save's backup) and remembers the
+    // bytes written; empty on success, else the message.
+    std::string writeRules(std::string_view text);
 
     std::filesystem::path m_programDirectory;
     std::string m_settings;
