@@ -12,7 +12,7 @@ DEB_PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-ba
 BIN_DIR := $(BUILD_DIR)/bin
 SAMPLE_GAME := $(CURDIR)/examples/game
 
-.PHONY: run test build configure deps asan clean
+.PHONY: run program test build configure deps asan clean
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -31,12 +31,17 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR)
 
+# Only the program and what it loads (the list files are copied when configuring), so a
+# newcomer does not wait for every test and benchmark before seeing the window.
+program: configure
+	cmake --build $(BUILD_DIR) --target halvex
+
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 ctest --output-on-failure
 
 # A newcomer sees a working editor at once: without settings the program is pointed
 # at the bundled sample game. Existing settings are never touched.
-run: build
+run: program
 	@if [ -z "$$(find $(BIN_DIR) -maxdepth 1 -iname settings.iff)" ]; then \
 	  printf 'Settings {\r\nPath: %s;\r\n}\r\n' "$(SAMPLE_GAME)" > $(BIN_DIR)/settings.iff; \
 	  echo "Created $(BIN_DIR)/settings.iff for the sample game in $(SAMPLE_GAME)"; \

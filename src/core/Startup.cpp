@@ -131,7 +131,7 @@ StartupResult loadRules(Workspace& workspace, Platform& platform) {
         report(platform, "The rules file " + files::textFromPath(*source) + " could not be read: " + read.error);
         return {};
     }
-    workspace.rules().replace(std::move(*read.bytes));
+    workspace.loadRules(*source, std::move(*read.bytes));
     return {true, *source};
 }
 

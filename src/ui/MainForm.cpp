@@ -18,12 +18,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+
+#include <exception>
 
 namespace halvex::ui {
 namespace {
@@ -384,29 +387,74 @@ bool MainForm::saverules() {
     m_progress->setWidthTwips(0);
     m_status->setText(QStringLiteral("Saving..."));
     m_status->repaint();
-    const SaveOutcome outcome = m_workspace.saveChanges();
+    SaveOutcome outcome = m_workspace.saveChanges();
+    std::optional<ChangedOnDisk> choice;
+    if (outcome.changedOnDisk) {
+        choice = askAboutChangedRules();
+        if (choice) outcome = m_workspace.saveChanges(*choice);
+    }
     for (std::size_t i = 0; i < outcome.missingSections.size(); ++i) message("Error is Saving!");
     m_progress->setWidthTwips(ProgressBar::kFullWidth);
     m_menu->show();
     m_status->setText(QStringLiteral("Loading..."));
     changeListUsed();
     m_changes->refresh();
-    if (!outcome.written) {
-        message(outcome.error, MessageIcon::Critical);
-        return false;
-    }
+    if (!outcome.error.empty()) message(outcome.error, MessageIcon::Critical);
+    if (!outcome.written) return false;
+    // The other program's changes came in with the save: show them.
+    if (choice == ChangedOnDisk::ApplyToNewText) rulesTextReplaced();
     message("Rules.ini Saved!");
     return true;
 }
 
-bool MainForm::savetext() {
-    const auto written = m_workspace.saveRulesText();
-    if (!written.ok) {
-        message("Rules.ini could not be saved to " + files::textFromPath(m_workspace.gameFile(kRulesFileName)) +
-                    ": " + written.error,
-                MessageIcon::Critical);
+std::optional<ChangedOnDisk> MainForm::askAboutChangedRules() {
+    const std::string text =
+        changedRulesNotice() +
+        "\n\nYes: apply your edits to the file as it is now, keeping the other program's changes."
+        "\nNo: overwrite the file with Halvex's text; the other program's changes are lost."
+        "\nCancel: write nothing now; your edits are kept.";
+    switch (m_platform.showMessage(text, MessageIcon::Exclamation, MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+        return ChangedOnDisk::ApplyToNewText;
+    case MessageAnswer::No:
+        return ChangedOnDisk::Overwrite;
+    default:
+        return std::nullopt;
     }
-    return written.ok;
+}
+
+std::string MainForm::changedRulesNotice() const {
+    return files::textFromPath(m_workspace.gameFile(kRulesFileName)) +
+           " was changed by another program since Halvex last read or saved it.";
+}
+
+bool MainForm::savetext() {
+    SaveOutcome outcome = m_workspace.saveRulesText();
+    if (outcome.changedOnDisk) {
+        const std::string question = changedRulesNotice() +
+                                     "\n\nYes: overwrite it with the source text; the other program's changes "
+                                     "are lost.\nNo: write nothing now; your text is kept.";
+        if (m_platform.showMessage(question, MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes) {
+            return false;
+        }
+        outcome = m_workspace.saveRulesText(ChangedOnDisk::Overwrite);
+    }
+    if (!outcome.written) message(outcome.error, MessageIcon::Critical);
+    return outcome.written;
+}
+
+void MainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) followRulesOnDisk();
+}
+
+void MainForm::followRulesOnDisk() {
+    // An event handler: nothing may escape it, and a failed read leaves the text as it is.
+    try {
+        if (m_workspace.reloadRulesIfChanged()) rulesTextReplaced();
+    } catch (const std::exception& failure) {
+        message(std::string("Rules.ini could not be read again: ") + failure.what(), MessageIcon::Critical);
+    }
 }
 
 void MainForm::showHelp(const QString& topic) {

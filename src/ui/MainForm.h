@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -112,6 +113,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Coming back to the program shows rules.ini as another program left it.
+    void changeEvent(QEvent* event) override;
 
 private:
     // NavigationHost
@@ -139,6 +142,10 @@ private:
     void loadObjectLists(const std::array<int, 2>& progressSteps);
     void changeListUsed();
     bool writeBackSource(std::string text);
+    // Nothing when the user cancels.
+    std::optional<ChangedOnDisk> askAboutChangedRules();
+    std::string changedRulesNotice() const;
+    void followRulesOnDisk();
     void message(const std::string& text, MessageIcon icon = MessageIcon::None);
 
     Workspace& m_workspace;

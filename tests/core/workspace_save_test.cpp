@@ -10,6 +10,9 @@ namespace {
 using testing::TempDir;
 
 const std::string kRules = "[E1]\r\nCost=300 ;price\r\nSpeed=5\r\n\r\n[E2]\r\nCost=10\r\n";
+// What a mod tool made of the file while Halvex had it open.
+const std::string kOtherProgramsRules = "[E1]\r\nCost=300 ;price\r\nSpeed=6\r\n\r\n[E2]\r\nCost=10\r\n\r\n"
+                                        "[MODTANK]\r\nCost=900\r\n";
 
 struct WorkspaceSave : ::testing::Test {
     TempDir program;
@@ -19,7 +22,7 @@ struct WorkspaceSave : ::testing::Test {
     void SetUp() override {
         game.write("Rules.INI", kRules);
         workspace.setGameDirectory(game.path().string());
-        workspace.rules().replace(kRules);
+        workspace.loadRules(game.path() / "Rules.INI", kRules);
         workspace.changes().record("E1", "Cost", "500");
         workspace.changes().record("E1", "Armor", "heavy");
         workspace.changes().record("E2", "Cost", "20");
@@ -85,6 +88,96 @@ TEST_F(WorkspaceSave, AFailedWriteKeepsTextListAndReportAndNamesTheFile) {
     workspace.setGameDirectory(game.path().string());
     EXPECT_TRUE(workspace.saveChanges().written) << "the retry finds everything still there";
     EXPECT_EQ(workspace.reportRows().size(), 2u);
+}
+
+TEST_F(WorkspaceSave, AFileChangedOnDiskIsNotWrittenUntilTheUserChooses) {
+    game.write("Rules.INI", kOtherProgramsRules);
+    const auto revisionBefore = workspace.changes().revision();
+
+    const auto refused = workspace.saveChanges();
+    EXPECT_TRUE(refused.changedOnDisk);
+    EXPECT_FALSE(refused.written);
+    EXPECT_TRUE(refused.error.empty());
+    EXPECT_EQ(game.read("Rules.INI"), kOtherProgramsRules);
+    EXPECT_EQ(workspace.changes().revision(), revisionBefore);
+    EXPECT_FALSE(std::filesystem::exists(game.path() / "Rules.INI.bak"));
+    EXPECT_EQ(workspace.saveRulesText().changedOnDisk, true) << "the source editor's write is held back too";
+    EXPECT_EQ(game.read("Rules.INI"), kOtherProgramsRules);
+
+    const auto applied = workspace.saveChanges(ChangedOnDisk::ApplyToNewText);
+    ASSERT_TRUE(applied.written) << applied.error;
+    const std::string both = "[E1]\r\nCost=500\r\nSpeed=6\r\nArmor=heavy\r\n\r\n[E2]\r\nCost=10\r\n\r\n"
+                             "[MODTANK]\r\nCost=900\r\n";
+    EXPECT_EQ(game.read("Rules.INI"), both);
+    EXPECT_EQ(workspace.rules().text(), both);
+    EXPECT_TRUE(workspace.changes().empty());
+    EXPECT_EQ(game.read("Rules.INI.bak"), kRules) << "the file as this run loaded it";
+
+    workspace.changes().record("MODTANK", "Cost", "950");
+    EXPECT_TRUE(workspace.saveChanges().written) << "what Halvex wrote is no one else's change";
+    EXPECT_NE(game.read("Rules.INI").find("[MODTANK]\r\nCost=950\r\n"), std::string::npos);
+}
+
+TEST_F(WorkspaceSave, OverwritingAChangedFileWritesHalvexsText) {
+    game.write("Rules.INI", kOtherProgramsRules);
+    const auto overwritten = workspace.saveChanges(ChangedOnDisk::Overwrite);
+    ASSERT_TRUE(overwritten.written) << overwritten.error;
+    EXPECT_EQ(game.read("Rules.INI"), "[E1]\r\nCost=500\r\nSpeed=5\r\nArmor=heavy\r\n\r\n[E2]\r\nCost=10\r\n");
+
+    game.write("Rules.INI", kOtherProgramsRules);
+    workspace.rules().replace("[E1]\r\nCost=1\r\n");
+    ASSERT_TRUE(workspace.saveRulesText(ChangedOnDisk::Overwrite).written);
+    EXPECT_EQ(game.read("Rules.INI"), "[E1]\r\nCost=1\r\n");
+}
+
+TEST_F(WorkspaceSave, ReloadsAChangedFileOnlyWithoutUnsavedEdits) {
+    EXPECT_FALSE(workspace.reloadRulesIfChanged()) << "nothing changed";
+    game.write("Rules.INI", kOtherProgramsRules);
+    EXPECT_FALSE(workspace.reloadRulesIfChanged()) << "unsaved edits: the question comes at save";
+    EXPECT_EQ(workspace.rules().text(), kRules);
+
+    workspace.changes().clear();
+    EXPECT_TRUE(workspace.reloadRulesIfChanged());
+    EXPECT_EQ(workspace.rules().text(), kOtherProgramsRules);
+    EXPECT_FALSE(workspace.reloadRulesIfChanged());
+    workspace.changes().record("E2", "Cost", "11");
+    EXPECT_TRUE(workspace.saveChanges().written) << "the reloaded file is the known one";
+
+    std::filesystem::remove(game.path() / "Rules.INI");
+    EXPECT_FALSE(workspace.reloadRulesIfChanged()) << "a vanished file leaves the text";
+    EXPECT_FALSE(workspace.rules().text().empty());
+}
+
+TEST_F(WorkspaceSave, OnlyTheFirstSaveOfARunKeepsTheLoadedFileAsBackup) {
+    std::filesystem::create_directory(game.path() / "Rules.INI.bak");
+    const auto blocked = workspace.saveChanges();
+    EXPECT_FALSE(blocked.written);
+    EXPECT_NE(blocked.error.find((game.path() / "Rules.INI.bak").string()), std::string::npos) << blocked.error;
+    EXPECT_EQ(game.read("Rules.INI"), kRules);
+    EXPECT_EQ(workspace.changes().size(), 3u);
+
+    std::filesystem::remove(game.path() / "Rules.INI.bak");
+    ASSERT_TRUE(workspace.saveChanges().written);
+    workspace.changes().record("E2", "Cost", "30");
+    ASSERT_TRUE(workspace.saveChanges().written);
+    EXPECT_EQ(game.read("Rules.INI.bak"), kRules);
+    EXPECT_NE(game.read("Rules.INI").find("Cost=30"), std::string::npos);
+}
+
+TEST(WorkspaceLoadedElsewhere, AFileThatAppearsInTheGameFolderIsAnotherProgramsChange) {
+    TempDir program;
+    TempDir game;
+    Workspace workspace(program.path());
+    workspace.setGameDirectory(game.path().string());
+    workspace.loadRules(program.write("rules.ini", kRules), kRules);
+    workspace.changes().record("E1", "Cost", "500");
+    game.write("rules.ini", kOtherProgramsRules);
+
+    EXPECT_TRUE(workspace.saveChanges().changedOnDisk);
+    std::filesystem::remove(game.path() / "rules.ini");
+    ASSERT_TRUE(workspace.saveChanges().written);
+    EXPECT_FALSE(std::filesystem::exists(game.path() / "rules.ini.bak")) << "there was nothing to keep";
+    EXPECT_EQ(program.read("rules.ini"), kRules);
 }
 
 } // namespace

@@ -57,6 +57,13 @@ class MainFormEditingTest : public QObject {
         return texts;
     }
 
+    // kRules as a mod tool leaves it: a stronger Light Infantry and a tank of its own.
+    static std::string otherProgramsRules() {
+        std::string text(kRules);
+        text.replace(text.find("Strength=125"), 12, "Strength=150");
+        return text + "\r\n[MODTANK]\r\nName=Mod Tank\r\nCost=900\r\n";
+    }
+
     static QStringList texts(const QListWidget& list, bool tickedOnly = false) {
         QStringList found;
         for (int i = 0; i < list.count(); ++i) {
@@ -118,6 +125,72 @@ private slots:
             QCOMPARE(m_rig->platform.messages.back().icon, halvex::MessageIcon::Critical);
             QVERIFY(m_rig->platform.messages.back().text.find("rules.ini") != std::string::npos);
         }
+    }
+
+    // Another program changes rules.ini while Light Infantry has an unsaved edit.
+    void changedFileOnDiskIsAskedAboutAtSave_data() {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("yes: apply to the new file") << MessageAnswer::Yes;
+        QTest::newRow("no: overwrite") << MessageAnswer::No;
+        QTest::newRow("cancel") << MessageAnswer::Cancel;
+    }
+
+    void changedFileOnDiskIsAskedAboutAtSave() {
+        QFETCH(MessageAnswer, answer);
+        start();
+        EditorRig::type(m_rig->field<QLineEdit>("mainedit", 2), QStringLiteral("777"));
+        const std::string other = otherProgramsRules();
+        m_rig->game.write("rules.ini", other);
+        m_rig->platform.messageAnswers.push_back(answer);
+
+        QTest::mouseClick(m_rig->form->historyWindow()->saveButton(), Qt::LeftButton);
+
+        QVERIFY(m_rig->platform.messageAnswers.empty());
+        const auto& question = m_rig->platform.messages.front();
+        QCOMPARE(question.buttons, halvex::MessageButtons::YesNoCancel);
+        QVERIFY(question.text.find((m_rig->game.path() / "rules.ini").string()) != std::string::npos);
+        for (const auto* choice : {"\nYes: ", "\nNo: ", "\nCancel: "}) {
+            QVERIFY(question.text.find(choice) != std::string::npos);
+        }
+        const std::string saved = m_rig->game.read("rules.ini");
+        const QString shownStrength = m_rig->field<QLineEdit>("mainedit", 1)->text();
+        if (answer == MessageAnswer::Cancel) {
+            QCOMPARE(saved, other);
+            QCOMPARE(entries(), QStringList{"[E1] Cost=777"});
+            QCOMPARE(m_rig->platform.messages.size(), std::size_t{1});
+            return;
+        }
+        QVERIFY(saved.find("\r\nCost=777\r\n") != std::string::npos);
+        QCOMPARE(saved.find("[MODTANK]") != std::string::npos, answer == MessageAnswer::Yes);
+        QCOMPARE(shownStrength, answer == MessageAnswer::Yes ? QStringLiteral("150") : QStringLiteral("125"));
+        QCOMPARE(m_rig->field<QLineEdit>("mainedit", 2)->text(), QStringLiteral("777"));
+        QVERIFY(entries().isEmpty());
+        QCOMPARE(m_rig->platform.messages.back().text, std::string("Rules.ini Saved!"));
+        QCOMPARE(m_rig->game.read("rules.ini.bak"), std::string(kRules));
+    }
+
+    void comingBackToTheProgramShowsTheFileAsAnotherProgramLeftIt() {
+        start();
+        QWidget otherApplication;
+        const auto switchAwayAndBack = [&] {
+            otherApplication.show();
+            otherApplication.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&otherApplication));
+            m_rig->form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_rig->form.get()));
+        };
+        m_rig->game.write("rules.ini", otherProgramsRules());
+        switchAwayAndBack();
+        QCOMPARE(m_rig->field<QLineEdit>("mainedit", 1)->text(), QStringLiteral("150"));
+        QCOMPARE(m_rig->workspace->rules().text(), otherProgramsRules());
+        QVERIFY(entries().isEmpty());
+
+        EditorRig::type(m_rig->field<QLineEdit>("mainedit", 1), QStringLiteral("175"));
+        m_rig->game.write("rules.ini", kRules);
+        switchAwayAndBack();
+        QCOMPARE(m_rig->field<QLineEdit>("mainedit", 1)->text(), QStringLiteral("175"));
+        QCOMPARE(m_rig->workspace->rules().text(), otherProgramsRules()); // unsaved edits: asked at save
+        QVERIFY(m_rig->platform.messages.empty());
     }
 
     void replacedRulesTextIsShownAgainWithoutRecording() {
