@@ -37,11 +37,11 @@ struct WriteResult {
 // failed write never leaves a half-written file behind.
 WriteResult writeAtomically(const fs::path& path, std::string_view bytes);
 
-// The text as the program stores it: followed by one CRLF unless it already ends in one,
-// so saving the same text twice never grows the file.
-std::string withClosingCrlf(std::string_view text);
+// The text as the program stores it: followed by one line break of its own kind unless
+// it already ends in one, so saving the same text twice never grows the file.
+std::string withClosingLineBreak(std::string_view text);
 
-// writeAtomically(path, withClosingCrlf(text)).
+// writeAtomically(path, withClosingLineBreak(text)).
 WriteResult writeText(const fs::path& path, std::string_view text);
 
 } // namespace halvex::files
