@@ -1,10 +1,9 @@
 // Picking an object must fill the forms at once, also in a large mod.
 #include "BigRules.h"
+#include "SilentPlatform.h"
 
 #include "core/Workspace.h"
 #include "ui/MainForm.h"
-
-#include "core/platform/Platform.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -12,22 +11,6 @@
 #include <filesystem>
 
 namespace {
-
-// Answers nothing: the benchmark never asks the user.
-class SilentPlatform : public halvex::Platform {
-public:
-    std::string browseForFolder(const std::string&) override { return {}; }
-    halvex::MessageAnswer showMessage(const std::string&, halvex::MessageIcon, halvex::MessageButtons,
-                                      const std::string&) override {
-        return halvex::MessageAnswer::Ok;
-    }
-    std::optional<int> chooseColour(int) override { return std::nullopt; }
-    bool openDocument(const std::string&) override { return false; }
-    bool startProgram(const std::filesystem::path&) override { return false; }
-    std::string printText(const std::string&) override { return {}; }
-    halvex::DateTime now() override { return {}; }
-    std::string activeWindowName() override { return "mainform"; }
-};
 
 // clr and parseini: every field emptied, the section's lines put into the fields.
 void LoadUnitIntoFields(benchmark::State& state) {
