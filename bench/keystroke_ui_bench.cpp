@@ -59,12 +59,3 @@ void KeystrokeAndRepaint(benchmark::State& state) {
 BENCHMARK(KeystrokeAndRepaint)->Arg(0)->Arg(10'000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 #include "core/Workspace.h"
 #include "ui/MainForm.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -28,12 +27,3 @@ void LoadUnitIntoFields(benchmark::State& state) {
 BENCHMARK(LoadUnitIntoFields)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
