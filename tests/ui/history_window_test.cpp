@@ -125,6 +125,7 @@ private slots:
         QVERIFY2(list.horizontalScrollBar()->maximum() + list.viewport()->width() > textWidth,
                  qPrintable(QString::number(list.horizontalScrollBar()->maximum())));
         QVERIFY(marked(0));
+        halvex::testing::saveScreenshot(*m_window, QStringLiteral("history-long-entry"));
 
         // Two changes since the palette last looked: it reads every row, and misses none.
         m_workspace->changes().record("E1", "Cost", "130");
