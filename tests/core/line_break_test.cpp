@@ -18,38 +18,26 @@ TEST(LineBreak, MostBreaksOfTheTextDecideAndCrlfWinsATie) {
     EXPECT_EQ(text::lineBreakOf("\n\r"), "\n") << "a lone CR is no break";
 }
 
-// Saved files, as the game folder holds them afterwards.
-struct SavedLineBreaks : ::testing::Test {
+TEST(SavedLineBreaks, AnLfFileIsSavedWithLfOnly) {
     TempDir program;
     TempDir game;
     Workspace workspace{program.path()};
+    const std::string rules = "; Void mod\n[VOIDWALKER]\nSpeed=7\n\n[VoidLaser]\nDamage=30";
+    game.write("rules.ini", rules);
+    workspace.setGameDirectory(game.path().string());
+    workspace.rules().replace(rules);
+    workspace.changes().record("VOIDWALKER", "Speed", "9");
+    workspace.changes().record("VOIDWALKER", "Armor", "heavy");
+    workspace.changes().record("VoidLaser", "Damage", "35");
 
-    std::string saveWithEdits(const std::string& rules) {
-        game.write("rules.ini", rules);
-        workspace.setGameDirectory(game.path().string());
-        workspace.rules().replace(rules);
-        workspace.changes().record("VOIDWALKER", "Speed", "9");
-        workspace.changes().record("VOIDWALKER", "Armor", "heavy");
-        workspace.changes().record("VoidLaser", "Damage", "35");
-        EXPECT_TRUE(workspace.saveChanges().written);
-        return game.read("rules.ini");
-    }
-};
-
-TEST_F(SavedLineBreaks, AnLfFileIsSavedWithLfOnly) {
-    EXPECT_EQ(saveWithEdits("; Void mod\n[VOIDWALKER]\nSpeed=7\n\n[VoidLaser]\nDamage=30"),
-              "; Void mod\n[VOIDWALKER]\nSpeed=9\nArmor=heavy\n\n[VoidLaser]\nDamage=35\n")
+    ASSERT_TRUE(workspace.saveChanges().written);
+    EXPECT_EQ(game.read("rules.ini"), "; Void mod\n[VOIDWALKER]\nSpeed=9\nArmor=heavy\n\n[VoidLaser]\nDamage=35\n")
         << "the closing break too is an LF";
 
     workspace.changes().record("VoidLaser", "Damage", "40");
     ASSERT_TRUE(workspace.saveChanges().written);
     EXPECT_EQ(game.read("rules.ini"), "; Void mod\n[VOIDWALKER]\nSpeed=9\nArmor=heavy\n\n[VoidLaser]\nDamage=40\n")
         << "a text that ends in its break gains none";
-}
-
-TEST_F(SavedLineBreaks, ACrlfFileStaysCrlf) {
-    EXPECT_EQ(saveWithEdits("[VOIDWALKER]\r\nSpeed=7\r\n\r\n[VoidLaser]\r\nDamage=30"),
-              "[VOIDWALKER]\r\nSpeed=9\r\nArmor=heavy\r\n\r\n[VoidLaser]\r\nDamage=35\r\n");
 }
 
 } // namespace
