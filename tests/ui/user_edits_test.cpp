@@ -29,7 +29,7 @@ namespace {
 constexpr std::string_view kModRules =
     "[E1]\r\nName=Mutant Raider\r\nArmor=none\r\nStrength=125\r\nCost=120\r\nPrimary=Minigun\r\n"
     "Secondary=PlasmaRifle\r\nElite=minigun\r\nOwner=GDI,Nod\r\nTechLevel=3\r\nPrerequisite=BARRACKS\r\n"
-    "MovementZone=normal\r\nSpeedType=hover\r\nSelfHealing=yes\r\nEliteAbilities=STRONGER\r\n\r\n"
+    "MovementZone=normal\r\nSpeedType=hover\r\nSelfHealing=yes\r\nCrushable=1\r\nEliteAbilities=STRONGER\r\n\r\n"
     "[E2]\r\nName=Zealot\r\nArmor=Light\r\n\r\n"
     "[E3]\r\nName=Tick Tank\r\n\r\n"
     "[E4]\r\nName=Sniper\r\n\r\n"
@@ -96,6 +96,12 @@ class UserEditsTest : public QObject {
                     : QString::fromStdString(std::string(editor::ownerEntries().at(editor::ownerEntryIndex(value)).text));
                 QCOMPARE(qobject_cast<QComboBox*>(widget)->currentText(), owner);
             }
+        }
+        const auto abilities = values.find("eliteabilities");
+        const auto ticks = editor::abilityTicks(abilities == values.end() ? "" : abilities->second);
+        const QListWidget* list = m_rig->form->panes().abilityList();
+        for (std::size_t i = 0; i < ticks.size(); ++i) {
+            QCOMPARE(list->item(int(i))->checkState() == Qt::Checked, bool(ticks[i]));
         }
     }
 
