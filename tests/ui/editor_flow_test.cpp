@@ -145,6 +145,8 @@ private slots:
 
         // The report lists what each saved edit wrote.
         QTest::mouseClick(m_rig->form->historyWindow()->reportButton(), Qt::LeftButton);
+        // It opens over the main window, not in a corner of the screen.
+        QCOMPARE(m_rig->form->changesWindow()->geometry().center(), m_rig->form->geometry().center());
         auto* rows = m_rig->form->changesWindow()->findChild<QTreeWidget*>(QStringLiteral("itemview"));
         QStringList reported;
         for (int i = 0; i < rows->topLevelItemCount(); ++i) {
