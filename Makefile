@@ -12,7 +12,7 @@ DEB_PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-ba
 BIN_DIR := $(BUILD_DIR)/bin
 SAMPLE_GAME := $(CURDIR)/examples/game
 
-.PHONY: run test build configure deps asan clean
+.PHONY: run program test build configure deps asan clean
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -31,12 +31,17 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR)
 
+# Only the program and what it loads (the list files are copied when configuring), so a
+# newcomer does not wait for every test and benchmark before seeing the window.
+program: configure
+	cmake --build $(BUILD_DIR) --target halvex
+
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 ctest --output-on-failure
 
 # A newcomer sees a working editor at once: without settings the program is pointed
 # at the bundled sample game. Existing settings are never touched.
-run: build
+run: program
 	@if [ -z "$$(find $(BIN_DIR) -maxdepth 1 -iname settings.iff)" ]; then \
 	  printf 'Settings {\r\nPath: %s;\r\n}\r\n' "$(SAMPLE_GAME)" > $(BIN_DIR)/settings.iff; \
 	  echo "Created $(BIN_DIR)/settings.iff for the sample game in $(SAMPLE_GAME)"; \
@@ -48,3 +53,28 @@ asan:
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan
+
+# libFuzzer over the core, with AddressSanitizer and UBSan, in its own build folder:
+#   make fuzz FUZZ_SECONDS=300 [FUZZ_TARGETS="rules_saver_fuzz cp1252_fuzz"]
+# Each target runs over its seed corpus in fuzz/corpus/<target>; what it learns goes
+# to the build folder, so the repository's corpus stays small and made up.
+FUZZ_SECONDS ?= 20
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_TARGETS ?= $(basename $(notdir $(wildcard fuzz/*_fuzz.cpp)))
+FUZZ_DEB_PACKAGES := clang libclang-rt-14-dev cmake ninja-build
+
+.PHONY: fuzz fuzz-build
+
+fuzz-build:
+	$(MAKE) deps DEB_PACKAGES="$(FUZZ_DEB_PACKAGES)"
+	CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVEX_WERROR=$(WERROR)
+	cmake --build $(FUZZ_BUILD_DIR)
+
+fuzz: fuzz-build
+	@for target in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD_DIR)/corpus/$$target $(FUZZ_BUILD_DIR)/findings && \
+	  echo "Fuzzing $$target for $(FUZZ_SECONDS) s" && \
+	  $(FUZZ_BUILD_DIR)/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD_DIR)/findings/$$target- \
+	    $(FUZZ_BUILD_DIR)/corpus/$$target fuzz/corpus/$$target || exit 1; \
+	done

@@ -1,36 +1,15 @@
 // Picking an object must fill the forms at once, also in a large mod.
 #include "BigRules.h"
+#include "SilentPlatform.h"
 
 #include "core/Workspace.h"
 #include "ui/MainForm.h"
 
-#include "core/platform/Platform.h"
-
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 
 namespace {
-
-// Answers nothing: the benchmark never asks the user.
-class SilentPlatform : public halvex::Platform {
-public:
-    std::optional<std::filesystem::path> browseForFolder(const std::string&,
-                                                         const std::vector<std::filesystem::path>&) override {
-        return std::nullopt;
-    }
-    halvex::MessageAnswer showMessage(const std::string&, halvex::MessageIcon, halvex::MessageButtons,
-                                      const std::string&) override {
-        return halvex::MessageAnswer::Ok;
-    }
-    std::optional<int> chooseColour(int) override { return std::nullopt; }
-    bool openDocument(const std::string&) override { return false; }
-    bool startProgram(const std::filesystem::path&) override { return false; }
-    std::string printText(const std::string&) override { return {}; }
-    halvex::DateTime now() override { return {}; }
-    std::string activeWindowName() override { return "mainform"; }
-};
 
 // clr and parseini: every field emptied, the section's lines put into the fields.
 void LoadUnitIntoFields(benchmark::State& state) {
@@ -48,12 +27,3 @@ void LoadUnitIntoFields(benchmark::State& state) {
 BENCHMARK(LoadUnitIntoFields)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,12 +1,12 @@
 #include "core/Files.h"
 
 #include "core/Cp1252.h"
+#include "core/LineBreak.h"
 #include "core/Text.h"
 
+#include <array>
 #include <cerrno>
-#include <cstring>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace halvex::files {
@@ -39,59 +39,52 @@ fs::path resolveIgnoreCase(const fs::path& dir, std::string_view name) {
     return dir / pathFromText(name);
 }
 
+namespace {
+
+ReadResult readFailure(std::string reason) {
+    return {std::nullopt, std::move(reason)};
+}
+
+std::string systemReason(std::string_view fallback) {
+    const int err = errno;
+    return err != 0 ? std::generic_category().message(err) : std::string(fallback);
+}
+
+} // namespace
+
 ReadResult readWhole(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) return {std::nullopt, "it is a folder, not a file"};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const int err = errno;
-        return {std::nullopt, err != 0 ? std::strerror(err) : "the file cannot be opened"};
-    }
     try {
-        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (in.bad()) return {std::nullopt, "the file cannot be read"};
+        std::error_code ec;
+        if (fs::is_directory(path, ec)) return readFailure("it is a folder, not a file");
+        errno = 0;
+        std::ifstream in(path, std::ios::binary | std::ios::ate);
+        if (!in) return readFailure(systemReason("the file cannot be opened"));
+        const std::streamoff size = in.tellg();
+        std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+        in.seekg(0);
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        // A file that grew since its size was taken, or one whose size the system does
+        // not know, is read on to its end.
+        std::array<char, 16384> chunk{};
+        while (in && in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())).gcount() > 0) {
+            bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        }
+        if (in.bad()) return readFailure(systemReason("the file cannot be read"));
         return {std::move(bytes), {}};
-    } catch (const std::exception& error) {
-        // The stream library reports some read errors by throwing; a read never does.
-        return {std::nullopt, error.what()};
+    } catch (const std::exception& failure) {
+        return readFailure(std::string("the file cannot be read: ") + failure.what());
     }
 }
 
-WriteResult writeAtomically(const fs::path& path, std::string_view bytes) {
-    fs::path temp = path;
-    temp += ".halvex-tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            const int err = errno;
-            return {false, err != 0 ? std::strerror(err) : "the folder cannot be written"};
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return {false, "the disk refused the data (it may be full)"};
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return {false, ec.message()};
-    }
-    return {true, {}};
-}
-
-std::string withClosingCrlf(std::string_view text) {
+std::string withClosingLineBreak(std::string_view text) {
     std::string out(text);
-    if (!text::endsWith(out, text::kCrlf)) out += text::kCrlf;
+    if (!text::endsWith(out, "\n")) out += text::lineBreakOf(text);
     return out;
 }
 
 WriteResult writeText(const fs::path& path, std::string_view text) {
-    return writeAtomically(path, withClosingCrlf(text));
+    return writeAtomically(path, withClosingLineBreak(text));
 }
 
 } // namespace halvex::files

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// Whole-file reads and atomic whole-file writes of single-byte text.
+// Whole-file reads and careful whole-file writes of single-byte text.
 namespace halvex::files {
 
 namespace fs = std::filesystem;
@@ -26,22 +27,36 @@ struct ReadResult {
     std::optional<std::string> bytes;
     std::string error; // why reading failed, for a message that names the file
 };
+// Never throws: a folder in the file's place, a read error or a file too large for
+// memory all come back as the reason.
 ReadResult readWhole(const fs::path& path);
 
 struct WriteResult {
     bool ok = false;
+    // Why writing failed; names any file other than the one written (a temporary file,
+    // a link's target) that was the one to fail.
     std::string error;
 };
 
-// Writes to a temporary file in the same folder, then renames it over `path`, so a
-// failed write never leaves a half-written file behind.
-WriteResult writeAtomically(const fs::path& path, std::string_view bytes);
+// Gives the distinguishing part of each temporary file name tried.
+using TempNameSource = std::function<std::string()>;
+std::string randomTempName();
 
-// The text as the program stores it: followed by one CRLF unless it already ends in one,
-// so saving the same text twice never grows the file.
-std::string withClosingCrlf(std::string_view text);
+// Replaces the contents of `path` so that a failure at any point leaves the old file
+// whole. The new contents go to a temporary file created exclusively beside the file
+// (never through a link; a name already taken - a leftover, a planted link - is passed
+// over), synced, given the old file's mode and owner, renamed over it, and the folder is
+// synced. A link is written through: its target gets the contents and the link stays.
+// A file with several hard links is written in place instead, so that every name keeps
+// seeing it, after a copy of its old contents has been made safe beside it.
+WriteResult writeAtomically(const fs::path& path, std::string_view bytes,
+                            const TempNameSource& tempNames = randomTempName);
 
-// writeAtomically(path, withClosingCrlf(text)).
+// The text as the program stores it: followed by one line break of its own kind unless
+// it already ends in one, so saving the same text twice never grows the file.
+std::string withClosingLineBreak(std::string_view text);
+
+// writeAtomically(path, withClosingLineBreak(text)).
 WriteResult writeText(const fs::path& path, std::string_view text);
 
 } // namespace halvex::files

@@ -28,7 +28,7 @@ FolderSwitch switchGameFolder(Workspace& workspace, const std::filesystem::path&
 
     workspace.setSettings(settingsFor(workspace, folder));
     workspace.setGameDirectory(folder);
-    workspace.rules().replace(std::move(*read.bytes));
+    workspace.loadRules(*rulesFile, std::move(*read.bytes));
     workspace.changes().clear();
 
     const auto written = workspace.saveSettings();

@@ -3,6 +3,7 @@
 #include "core/BlockDocument.h"
 #include "core/Files.h"
 #include "core/FolderSetting.h"
+#include "core/RulesFileCheck.h"
 
 namespace halvex {
 namespace {
@@ -131,7 +132,11 @@ StartupResult loadRules(Workspace& workspace, Platform& platform) {
         report(platform, "The rules file " + files::textFromPath(*source) + " could not be read: " + read.error);
         return {};
     }
-    workspace.rules().replace(std::move(*read.bytes));
+    if (const auto problem = rulesFileProblem(*source, *read.bytes)) {
+        report(platform, *problem);
+        return {};
+    }
+    workspace.loadRules(*source, std::move(*read.bytes));
     return {true, *source};
 }
 

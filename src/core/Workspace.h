@@ -7,6 +7,7 @@
 #include "core/objects/ObjectListCache.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,19 @@ namespace halvex {
 inline constexpr std::string_view kSettingsFileName = "settings.iff";
 inline constexpr std::string_view kRulesFileName = "rules.ini";
 
+// What a write of rules.ini does when another program changed the file since this run
+// last read or wrote it.
+enum class ChangedOnDisk {
+    Refuse,         // writes nothing and says so, so that the user can be asked
+    ApplyToNewText, // reads the file again and applies the edits to it, keeping both
+    Overwrite,      // writes this run's text over the other program's
+};
+
 struct SaveOutcome {
     bool attempted = false; // false: the change list was empty, nothing happened
     bool written = false;
-    std::string error; // names the file and the reason when the write failed
+    bool changedOnDisk = false; // refused: another program changed rules.ini
+    std::string error;          // names the file and the reason when the write failed
     std::vector<std::string> missingSections; // section part of each entry whose section is gone
 };
 
@@ -54,8 +64,18 @@ public:
     // Why the kind's list file could not be read; told once per run, then empty.
     std::string takeListFileProblem(objects::ObjectKind kind) { return m_objectLists.takeProblem(kind); }
 
-    // Writes the rules text to the game folder's rules.ini.
-    files::WriteResult saveRulesText() const;
+    // Takes the rules text as read from `source` at start-up, and remembers it as what
+    // the game folder's rules.ini holds when it came from there.
+    void loadRules(const std::filesystem::path& source, std::string bytes);
+
+    // Writes the rules text to the game folder's rules.ini as it stands; the change list
+    // stays as it is. A file another program changed is overwritten by any answer but
+    // Refuse, as there are no entries to apply to it.
+    SaveOutcome saveRulesText(ChangedOnDisk whenChanged = ChangedOnDisk::Refuse);
+
+    // Reads rules.ini again when another program changed it and there are no unsaved
+    // edits to lose; true when the rules text was replaced.
+    bool reloadRulesIfChanged();
 
     ChangeList& changes() noexcept { return m_changes; }
     const ChangeList& changes() const noexcept { return m_changes; }
@@ -66,15 +86,40 @@ public:
 
     // Applies the ticked entries and writes rules.ini. Only once the file is written do
     // the rules text, the change list (emptied, unticked entries too) and the report
-    // change: after a failed write everything stays, so the user can retry.
-    SaveOutcome saveChanges();
+    // change: after a failed or refused write everything stays, so the user can retry.
+    // The first write of a run keeps the file as loaded in rules.ini.bak beside it.
+    SaveOutcome saveChanges(ChangedOnDisk whenChanged = ChangedOnDisk::Refuse);
 
 private:
+    struct RulesOnDisk {
+        bool exists = false;
+        std::string bytes;
+        std::string error;
+        bool changed = false; // since this run last read or wrote it
+    };
+
+    RulesOnDisk readRulesOnDisk() const;
+    void rememberRulesOnDisk(const std::string& bytes);
+    std::string saveFailure(const std::string& reason) const;
+    // True, with the outcome filled in, when the write must not go on: the file cannot be
+    // read, or another program changed it and the caller has not said what to do.
+    bool stopsBeforeWriting(const RulesOnDisk& onDisk, ChangedOnDisk whenChanged, SaveOutcome& outcome) const;
+    // Stores the text as rules.ini (after the first save's backup) and remembers the
+    // bytes written; empty on success, else the message.
+    std::string writeRules(std::string_view text);
+
     std::filesystem::path m_programDirectory;
     std::string m_settings;
     std::filesystem::path m_gameDirectory;
     RulesText m_rules;
     objects::ObjectListCache m_objectLists;
+    // rules.ini as this run last read or wrote it (nothing: it had none). Not known while
+    // the rules text did not come from a file, and then not checked either.
+    bool m_rulesOnDiskKnown = false;
+    std::optional<std::string> m_rulesOnDisk;
+    // What the first write keeps in rules.ini.bak: the file as this run first read it.
+    std::optional<std::string> m_rulesAsLoaded;
+    bool m_backupWritten = false;
     ChangeList m_changes;
     std::vector<ReportRow> m_reportRows;
 };

@@ -817,6 +817,18 @@ void paintVignette(QPainter& painter)
 
 // ---- help cursor and tool-window buttons ---------------------------------------------
 
+// A small mark drawn on a transparent 16 x 16 ground.
+QPixmap paintedMark(void (*draw)(QPainter&))
+{
+    QImage image = clearImage(menuSize, menuSize);
+    {
+        QPainter painter(&image);
+        smooth(painter);
+        draw(painter);
+    }
+    return QPixmap::fromImage(image);
+}
+
 QImage buttonFace()
 {
     QImage image(menuSize, menuSize, QImage::Format_ARGB32_Premultiplied);
@@ -946,6 +958,29 @@ QPixmap Artwork::helpButton()
         drawQuestionMark(painter, QColor(60, 50, 20), 2.0, 1.2);
     }
     return QPixmap::fromImage(image);
+}
+
+QPixmap Artwork::valueMark()
+{
+    return paintedMark([](QPainter& painter) {
+        painter.setPen(outline(QColor(30, 60, 110)));
+        painter.setBrush(vertical(3.0, 13.0, QColor(170, 200, 240), QColor(70, 120, 190)));
+        painter.drawRoundedRect(QRectF(3.5, 3.5, 9.0, 9.0), 2.0, 2.0);
+        painter.setPen(QPen(Qt::white, 1.4));
+        painter.drawLine(QPointF(5.5, 8.0), QPointF(10.5, 8.0));
+    });
+}
+
+QPixmap Artwork::actionMark()
+{
+    return paintedMark([](QPainter& painter) {
+        painter.setPen(outline(QColor(110, 70, 10)));
+        painter.setBrush(vertical(2.0, 14.0, QColor(255, 225, 120), QColor(220, 150, 30)));
+        painter.drawPolygon(QPolygonF({QPointF(8.0, 1.5), QPointF(14.5, 8.0), QPointF(8.0, 14.5), QPointF(1.5, 8.0)}));
+        painter.setBrush(QColor(110, 70, 10));
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QPointF(8.0, 8.0), 1.6, 1.6);
+    });
 }
 
 } // namespace halvex::ui

@@ -34,6 +34,11 @@ public:
     // 16 x 16, opaque, in the colour of the frameless tool windows (204, 204, 153).
     static QPixmap closeButton();
     static QPixmap helpButton();
+
+    // 16 x 16 on a transparent ground: the value list's marks for a value to insert
+    // and for an entry that opens something.
+    static QPixmap valueMark();
+    static QPixmap actionMark();
 };
 
 } // namespace halvex::ui

@@ -15,17 +15,21 @@
 #include "ui/TabStrip.h"
 #include "ui/Twips.h"
 #include "ui/editor/EditPanes.h"
+#include "ui/source/SourceEditor.h"
 #include "ui/tools/ChangesWindow.h"
 #include "ui/tools/HistoryWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+
+#include <exception>
 
 namespace halvex::ui {
 namespace {
@@ -414,29 +418,74 @@ bool MainForm::saverules() {
     m_progress->setWidthTwips(0);
     m_status->setText(QStringLiteral("Saving..."));
     m_status->repaint();
-    const SaveOutcome outcome = m_workspace.saveChanges();
+    SaveOutcome outcome = m_workspace.saveChanges();
+    std::optional<ChangedOnDisk> choice;
+    if (outcome.changedOnDisk) {
+        choice = askAboutChangedRules();
+        if (choice) outcome = m_workspace.saveChanges(*choice);
+    }
     for (std::size_t i = 0; i < outcome.missingSections.size(); ++i) message("Error is Saving!");
     m_progress->setWidthTwips(ProgressBar::kFullWidth);
     m_menu->show();
     m_status->setText(QStringLiteral("Loading..."));
     changeListUsed();
     m_changes->refresh();
-    if (!outcome.written) {
-        message(outcome.error, MessageIcon::Critical);
-        return false;
-    }
+    if (!outcome.error.empty()) message(outcome.error, MessageIcon::Critical);
+    if (!outcome.written) return false;
+    // The other program's changes came in with the save: show them.
+    if (choice == ChangedOnDisk::ApplyToNewText) rulesTextReplaced();
     message("Rules.ini Saved!");
     return true;
 }
 
-bool MainForm::savetext() {
-    const auto written = m_workspace.saveRulesText();
-    if (!written.ok) {
-        message("Rules.ini could not be saved to " + files::textFromPath(m_workspace.gameFile(kRulesFileName)) +
-                    ": " + written.error,
-                MessageIcon::Critical);
+std::optional<ChangedOnDisk> MainForm::askAboutChangedRules() {
+    const std::string text =
+        changedRulesNotice() +
+        "\n\nYes: apply your edits to the file as it is now, keeping the other program's changes."
+        "\nNo: overwrite the file with Halvex's text; the other program's changes are lost."
+        "\nCancel: write nothing now; your edits are kept.";
+    switch (m_platform.showMessage(text, MessageIcon::Exclamation, MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+        return ChangedOnDisk::ApplyToNewText;
+    case MessageAnswer::No:
+        return ChangedOnDisk::Overwrite;
+    default:
+        return std::nullopt;
     }
-    return written.ok;
+}
+
+std::string MainForm::changedRulesNotice() const {
+    return files::textFromPath(m_workspace.gameFile(kRulesFileName)) +
+           " was changed by another program since Halvex last read or saved it.";
+}
+
+bool MainForm::savetext() {
+    SaveOutcome outcome = m_workspace.saveRulesText();
+    if (outcome.changedOnDisk) {
+        const std::string question = changedRulesNotice() +
+                                     "\n\nYes: overwrite it with the source text; the other program's changes "
+                                     "are lost.\nNo: write nothing now; your text is kept.";
+        if (m_platform.showMessage(question, MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes) {
+            return false;
+        }
+        outcome = m_workspace.saveRulesText(ChangedOnDisk::Overwrite);
+    }
+    if (!outcome.written) message(outcome.error, MessageIcon::Critical);
+    return outcome.written;
+}
+
+void MainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) followRulesOnDisk();
+}
+
+void MainForm::followRulesOnDisk() {
+    // An event handler: nothing may escape it, and a failed read leaves the text as it is.
+    try {
+        if (m_workspace.reloadRulesIfChanged()) rulesTextReplaced();
+    } catch (const std::exception& failure) {
+        message(std::string("Rules.ini could not be read again: ") + failure.what(), MessageIcon::Critical);
+    }
 }
 
 void MainForm::showHelp(const QString& topic) {
@@ -556,7 +605,31 @@ bool MainForm::switchGameFolder() {
     return true;
 }
 
-void MainForm::openSourceEditor() {}
+void MainForm::openSourceEditor() {
+    if (m_sourceEditor == nullptr) {
+        m_sourceEditor = new SourceEditor(
+            m_platform, [this](std::string text) { return writeBackSource(std::move(text)); }, this);
+        m_sourceEditor->move(x() + (width() - m_sourceEditor->width()) / 2, y() + 40);
+    }
+    m_sourceEditor->load(m_workspace.rules().text());
+    m_sourceEditor->show();
+    m_sourceEditor->raise();
+    m_sourceEditor->activateWindow();
+}
+
+bool MainForm::writeBackSource(std::string text) {
+    // Until rules.ini holds the new text the program keeps the old one, as after a
+    // failed save; the editor keeps the new text for another try.
+    std::string previous = m_workspace.rules().text();
+    m_workspace.rules().replace(std::move(text));
+    if (!savetext()) {
+        m_workspace.rules().replace(std::move(previous));
+        return false;
+    }
+    rulesTextReplaced();
+    return true;
+}
+
 void MainForm::openOnline() {}
 void MainForm::openModCreator() {}
 

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,7 @@ class HistoryWindow;
 class LabelButton;
 class NavigationList;
 class ProgressBar;
+class SourceEditor;
 class TabStrip;
 
 // The editor's main window, "mainform": a fixed 640 x 480 client area with the edit
@@ -91,6 +93,7 @@ public:
     LabelButton* cancelButton() const { return m_cancel; }
     HistoryWindow* historyWindow() const { return m_history; }
     ChangesWindow* changesWindow() const { return m_changes; }
+    SourceEditor* sourceEditor() const { return m_sourceEditor; } // null until first opened
     QTimer* historyTimer() const { return m_historyTimer; }
     bool hasCustomBackground() const { return m_customBackground; }
     bool isExiting() const { return m_exiting; }
@@ -111,6 +114,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Coming back to the program shows rules.ini as another program left it.
+    void changeEvent(QEvent* event) override;
 
 private:
     // NavigationHost
@@ -143,6 +148,11 @@ private:
     void showTabZero(const QString& caption);
     void loadObjectLists(const std::array<int, 2>& progressSteps);
     void changeListUsed();
+    bool writeBackSource(std::string text);
+    // Nothing when the user cancels.
+    std::optional<ChangedOnDisk> askAboutChangedRules();
+    std::string changedRulesNotice() const;
+    void followRulesOnDisk();
     void message(const std::string& text, MessageIcon icon = MessageIcon::None);
 
     Workspace& m_workspace;
@@ -166,6 +176,7 @@ private:
     EditPanes* m_panes = nullptr;
     HistoryWindow* m_history = nullptr;
     ChangesWindow* m_changes = nullptr;
+    SourceEditor* m_sourceEditor = nullptr;
     QTimer* m_historyTimer = nullptr;
     std::array<std::vector<ListEntry>, 3> m_objectLists;
 };

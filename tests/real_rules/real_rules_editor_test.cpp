@@ -1,8 +1,12 @@
 // Every object the lists offer, picked through the navigation list of the real main
 // window, on every real rules file: each loads without a message, so no entry leads to
 // a missing section. Saving afterwards writes nothing, because loading records no edit.
+// The source editor gives every file back byte for byte.
+#include "core/Files.h"
 #include "core/objects/ObjectKind.h"
 #include "core/editor/MenuSets.h"
+#include "ui/source/SourceBox.h"
+#include "ui/source/SourceEditor.h"
 
 #include "fakes/EditorRig.h"
 #include "fakes/RealRules.h"
@@ -61,6 +65,24 @@ TEST_P(RealRulesInEditor, EveryListedObjectLoadsAndSavingWithoutEditsWritesNothi
     EXPECT_TRUE(rig.workspace->changes().empty());
     EXPECT_FALSE(form.saverules());
     EXPECT_EQ(rig.game.read("rules.ini"), original);
+}
+
+// The source editor's box holds the file as a plain-text box does; writing it back
+// without an edit must still give the file's exact bytes.
+TEST_P(RealRulesInEditor, SourceEditorWritesBackTheExactBytesWithoutAnEdit) {
+    testing::EditorRig rig;
+    rig.installListFiles();
+    const std::string original = testing::readFile(GetParam());
+    ui::MainForm& form = rig.open(original);
+    form.clickEntry(positionOf(editor::rootEntries(), "Edit Source Code"));
+    form.doubleClickEntry();
+    ui::SourceEditor* sourceEditor = form.sourceEditor();
+    ASSERT_NE(sourceEditor, nullptr);
+    EXPECT_TRUE(sourceEditor->box()->rulesText() == original) << "the box does not give the file back";
+    ASSERT_TRUE(sourceEditor->saveChanges());
+    EXPECT_TRUE(rig.game.read("rules.ini") == files::withClosingLineBreak(original)) << "rules.ini changed";
+    EXPECT_TRUE(rig.workspace->rules().text() == original);
+    EXPECT_EQ(rig.platform.messageTexts(), std::vector<std::string>{});
 }
 
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(RealRulesInEditor);

@@ -2,6 +2,7 @@
 
 #include "core/ChangesReport.h"
 #include "core/Files.h"
+#include "ui/FlatList.h"
 #include "ui/QtText.h"
 
 #include <QHeaderView>
@@ -20,10 +21,7 @@ ChangesWindow::ChangesWindow(Workspace& workspace, Platform& platform, QWidget* 
     m_view->setGeometry(6, 22, kClientWidth - 12, 242);
     m_view->setColumnCount(3);
     m_view->setHeaderLabels({QStringLiteral("Item Changed"), QStringLiteral("From"), QStringLiteral("To")});
-    m_view->setRootIsDecorated(false);
-    m_view->setIndentation(0);
-    m_view->setUniformRowHeights(true);
-    m_view->setAllColumnsShowFocus(true);
+    makeFlatList(*m_view);
     m_view->header()->setStretchLastSection(true);
     m_view->setColumnWidth(0, 196);
     m_view->setColumnWidth(1, 96);

@@ -1,0 +1,59 @@
+#include "core/source/AllowedValues.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace halvex::source {
+namespace {
+
+std::vector<std::string> textsOf(std::string_view key) {
+    std::vector<std::string> texts;
+    for (const auto& value : allowedvalues(key)) texts.emplace_back(value.text);
+    return texts;
+}
+
+// A key listed twice would hide its second list from the exact lookup.
+TEST(AllowedValues, EveryKeyOffersValuesAndStandsOnce) {
+    std::set<std::string_view> names;
+    for (const auto key : allowedValueKeys()) {
+        EXPECT_FALSE(allowedvalues(key).empty()) << key;
+        EXPECT_TRUE(names.insert(key).second) << key << " twice";
+    }
+}
+
+TEST(AllowedValues, LookupIsExactAndCaseSensitive) {
+    const auto weapons = textsOf("Primary");
+    ASSERT_EQ(weapons.size(), 38u);
+    EXPECT_EQ(weapons[1], "120 mmx");
+    EXPECT_EQ(weapons[27], "Vulcan2");
+    EXPECT_EQ(textsOf("Elite"), weapons);
+    for (const auto key : {"primary", "Primary ", " Primary", "Strength", "", "PRIMARY"}) {
+        EXPECT_TRUE(allowedvalues(key).empty()) << "'" << key << "'";
+    }
+    EXPECT_EQ(textsOf("Capturable"), (std::vector<std::string>{"True", "False"}));
+    EXPECT_EQ(textsOf("Owner"), (std::vector<std::string>{"GDI", "Nod", "GDI, Nod", "Civilian", "Mutant"}));
+    EXPECT_EQ(textsOf("ImmuneToVeins"), (std::vector<std::string>{"Yes", "No"})) << "the key the game reads";
+    EXPECT_TRUE(allowedvalues("ImmuneToViens").empty());
+}
+
+TEST(AllowedValues, ActionEntriesAreMarkedAndStandFirst) {
+    const std::pair<std::string_view, std::string_view> actions[] = {{"EliteAbilities", "(Ability Manager)"},
+                                                                     {"RadarColor", "(Select Color)"}};
+    for (const auto& [key, action] : actions) {
+        ASSERT_FALSE(allowedvalues(key).empty()) << key;
+        EXPECT_EQ(allowedvalues(key)[0].text, action);
+        EXPECT_EQ(allowedvalues(key)[0].icon, ValueIcon::Action);
+        EXPECT_EQ(allowedvalues(key)[1].icon, ValueIcon::Value);
+    }
+}
+
+TEST(AllowedValues, ColourNumbersBecomeRedGreenBlue) {
+    EXPECT_EQ(colourValueText(0x00FF00), "0,255,0");
+    EXPECT_EQ(colourValueText(0x0A0B0C), "12,11,10");
+}
+
+} // namespace
+} // namespace halvex::source

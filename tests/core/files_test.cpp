@@ -1,0 +1,156 @@
+#include "core/Files.h"
+
+#include "fakes/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace halvex {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+constexpr std::string_view kMod = "[General]\r\nName=Firestorm Redux\r\n\r\n[NEWTANK]\r\nCost=1200\r\n";
+constexpr std::string_view kVictim = "root:x:0:0:root:/root:/bin/bash\n";
+
+// Names the test can predict: "n0", "n1", ... for every temporary file tried.
+files::TempNameSource countingNames() {
+    return [next = 0]() mutable { return "n" + std::to_string(next++); };
+}
+
+fs::path tempCandidate(const fs::path& target, int number) {
+    fs::path candidate = target;
+    candidate += ".n" + std::to_string(number) + ".tmp";
+    return candidate;
+}
+
+std::set<std::string> namesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+TEST(ReadWhole, ReadsEveryByteAndTellsWhyItCannot) {
+    TempDir dir;
+    std::string bytes(kMod);
+    bytes += std::string("\0\xff\x80\r\n", 5);
+    for (int i = 0; bytes.size() < 300'000; ++i) {
+        bytes += "[UNIT" + std::to_string(i) + "]\r\nCost=" + std::to_string(i) + "\r\n";
+    }
+    const auto read = files::readWhole(dir.write("rules.ini", bytes));
+    ASSERT_TRUE(read.bytes) << read.error;
+    EXPECT_EQ(*read.bytes, bytes);
+    EXPECT_EQ(files::readWhole(dir.write("empty.ini", "")).bytes, std::string());
+
+    fs::create_directory(dir.path() / "Rules.ini");
+    const auto folder = files::readWhole(dir.path() / "Rules.ini");
+    EXPECT_FALSE(folder.bytes);
+    EXPECT_EQ(folder.error, "it is a folder, not a file");
+    const auto missing = files::readWhole(dir.path() / "gone.ini");
+    EXPECT_FALSE(missing.bytes);
+    EXPECT_NE(missing.error.find("No such file"), std::string::npos) << missing.error;
+}
+
+// Someone who can write to the game folder plants links to a file of theirs choosing at
+// the names the program will try for its temporary file.
+struct PlantedLinks : ::testing::Test {
+    TempDir game;
+    TempDir elsewhere;
+    fs::path rules = game.write("rules.ini", kMod);
+    fs::path victim = elsewhere.write("passwd", kVictim);
+
+    void plant(int count) const {
+        for (int i = 0; i < count; ++i) fs::create_symlink(victim, tempCandidate(rules, i));
+    }
+};
+
+TEST_F(PlantedLinks, AreSteppedOverAndNeverWrittenThrough) {
+    plant(5);
+    game.write(tempCandidate(rules, 5).filename().string(), "left over by a crash");
+
+    const auto written = files::writeAtomically(rules, "[General]\r\nName=Saved\r\n", countingNames());
+
+    ASSERT_TRUE(written.ok) << written.error;
+    EXPECT_EQ(game.read("rules.ini"), "[General]\r\nName=Saved\r\n");
+    EXPECT_EQ(testing::readFile(victim), kVictim);
+    EXPECT_EQ(game.read(tempCandidate(rules, 5).filename().string()), "left over by a crash");
+    EXPECT_EQ(namesIn(game.path()).size(), 7u) << "the file, the planted names, no temporary file left";
+}
+
+TEST_F(PlantedLinks, AtEveryNameItCouldChooseStopItWithTheFolderNamed) {
+    plant(64);
+
+    const auto written = files::writeAtomically(rules, "[General]\r\nName=Evil\r\n", countingNames());
+
+    EXPECT_FALSE(written.ok);
+    EXPECT_NE(written.error.find(game.path().string()), std::string::npos) << written.error;
+    EXPECT_EQ(testing::readFile(victim), kVictim);
+    EXPECT_EQ(game.read("rules.ini"), kMod);
+}
+
+TEST(WriteAtomically, WritesThroughSymlinksAndTheLinksStay) {
+    TempDir game;
+    TempDir mods;
+    const fs::path modCopy = mods.write("Redux/rules.ini", kMod);
+    fs::create_symlink(mods.path() / "Redux", mods.path() / "current");
+    const fs::path link = game.path() / "rules.ini";
+    fs::create_symlink(fs::path("..") / mods.path().filename() / "current" / "rules.ini", link);
+
+    ASSERT_TRUE(fs::exists(link)) << "the relative link resolves";
+    const auto written = files::writeAtomically(link, "[General]\r\nName=Edited\r\n");
+
+    ASSERT_TRUE(written.ok) << written.error;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_symlink(mods.path() / "current"));
+    EXPECT_EQ(testing::readFile(modCopy), "[General]\r\nName=Edited\r\n");
+    EXPECT_EQ(namesIn(mods.path() / "Redux"), std::set<std::string>{"rules.ini"});
+}
+
+TEST(WriteAtomically, WritesAHardLinkedFileInPlaceSoEveryNameSeesIt) {
+    TempDir game;
+    const fs::path rules = game.write("rules.ini", kMod);
+    fs::create_hard_link(rules, game.path() / "rules-redux.ini");
+
+    ASSERT_TRUE(files::writeAtomically(rules, "[General]\r\nName=Linked\r\n").ok);
+
+    EXPECT_EQ(fs::hard_link_count(rules), 2u);
+    EXPECT_EQ(game.read("rules-redux.ini"), "[General]\r\nName=Linked\r\n");
+    EXPECT_EQ(namesIn(game.path()).size(), 2u) << "the safety copy is gone";
+}
+
+#ifndef _WIN32
+TEST(WriteAtomically, KeepsModeAndOwner) {
+    TempDir game;
+    const fs::path rules = game.write("rules.ini", kMod);
+    ASSERT_EQ(::chown(rules.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(rules.c_str(), 0640), 0);
+
+    ASSERT_TRUE(files::writeAtomically(rules, "[General]\r\nName=Saved\r\n").ok);
+
+    struct stat after {};
+    ASSERT_EQ(::stat(rules.c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(after.st_uid, 65534u);
+    EXPECT_EQ(after.st_gid, 65534u);
+    EXPECT_EQ(game.read("rules.ini"), "[General]\r\nName=Saved\r\n");
+}
+#endif
+
+TEST(WriteAtomically, AFolderInTheFilesPlaceIsNamedAndNothingIsLeftBehind) {
+    TempDir game;
+    fs::create_directory(game.path() / "rules.ini");
+    const auto written = files::writeAtomically(game.path() / "rules.ini", kMod);
+    EXPECT_FALSE(written.ok);
+    EXPECT_EQ(written.error, "that name belongs to a folder, not a file");
+    EXPECT_EQ(namesIn(game.path()), std::set<std::string>{"rules.ini"});
+}
+
+} // namespace
+} // namespace halvex

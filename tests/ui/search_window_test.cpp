@@ -1,0 +1,143 @@
+// The search window on a source editor's box, driven with the keyboard and the mouse.
+#include "ui/source/SearchWindow.h"
+#include "ui/source/SourceBox.h"
+#include "ui/source/SourceEditor.h"
+
+#include "fakes/FakePlatform.h"
+#include "fakes/Screenshot.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+using halvex::MessageIcon;
+using halvex::source::SearchScope;
+using halvex::ui::SearchWindow;
+
+namespace {
+
+constexpr std::string_view kModRules = "[GAScrinHub]\r\nName=Scrin Hub\r\nSpeed=4\r\nCost=1500 ;cost in credits\r\n"
+                                       "\r\n[ScrinDrone]\r\nSpeed=4 ;Speed=4 twice\r\nCOST=300\r\n";
+
+} // namespace
+
+class SearchWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<halvex::testing::FakePlatform> m_platform;
+    std::unique_ptr<halvex::ui::SourceEditor> m_editor;
+    std::vector<std::string> m_written;
+
+    SearchWindow& search() const { return *m_editor->searchWindow(); }
+    halvex::ui::SourceBox& box() const { return *m_editor->box(); }
+
+    void setField(QLineEdit* field, const QString& text) const {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+
+    // Types the search text, presses "Do it!" and gives the rows as "text|char|line".
+    QStringList doIt(const QString& needle) const {
+        setField(search().searchField(), needle);
+        QTest::mouseClick(search().runButton(), Qt::LeftButton);
+        QStringList rows;
+        QTreeWidget& results = *search().results();
+        for (int i = 0; i < results.topLevelItemCount(); ++i) {
+            const auto* row = results.topLevelItem(i);
+            rows << row->text(0) + "|" + row->text(1) + "|" + row->text(2);
+        }
+        return rows;
+    }
+
+    std::string lastMessage() const { return m_platform->messages.empty() ? "" : m_platform->messages.back().text; }
+
+private slots:
+    void init() {
+        m_platform = std::make_unique<halvex::testing::FakePlatform>();
+        m_written.clear();
+        m_editor = std::make_unique<halvex::ui::SourceEditor>(*m_platform, [this](std::string text) {
+            m_written.push_back(std::move(text));
+            return true;
+        });
+        m_editor->load(std::string(kModRules));
+        m_editor->show();
+        QTest::mouseClick(m_editor->findButton(), Qt::LeftButton);
+        QVERIFY(m_editor->searchWindow() != nullptr);
+    }
+
+    void cleanup() { m_editor.reset(); }
+
+    void listsEveryHitWithItsLineInEitherCase() {
+        const int withoutResults = search().height();
+        QCOMPARE(doIt(QStringLiteral("cost")),
+                 (QStringList{"Cost=1500 ;cost in credits|37|3", "Cost=1500 ;cost in credits|48|3", "COST=300|101|7"}));
+        QCOMPARE(lastMessage(), std::string("Search complete! 3 results found!"));
+        QCOMPARE(m_platform->messages.back().icon, MessageIcon::Information);
+        const int withResults = search().height();
+        QVERIFY(withResults > withoutResults);
+        halvex::testing::saveScreenshot(search(), QStringLiteral("search-results"));
+
+        QTest::mouseClick(search().matchCaseBox(), Qt::LeftButton);
+        QCOMPARE(doIt(QStringLiteral("cost")), (QStringList{"Cost=1500 ;cost in credits|48|3"}));
+        QCOMPARE(doIt(QStringLiteral("Nothing")), QStringList{});
+        QCOMPARE(lastMessage(), std::string("No Results found"));
+        QCOMPARE(m_platform->messages.back().icon, MessageIcon::Critical);
+        QCOMPARE(search().height(), withResults); // stays tall
+
+        QCOMPARE(doIt(QStringLiteral("")), QStringList{});
+        QCOMPARE(lastMessage(), std::string(halvex::source::kNothingToSearchFor));
+        QCOMPARE(box().rulesText(), std::string(kModRules)); // listing leaves the text alone
+    }
+
+    // How scopes count is the core's; here, that they start from the editor's cursor.
+    void scopesCountFromTheEditorsCursor() {
+        box().setCursorOffset(box().shownText().find("[ScrinDrone]"));
+        QTest::mouseClick(search().scopeButton(SearchScope::BeforeCursor), Qt::LeftButton);
+        QCOMPARE(doIt(QStringLiteral("Speed=4")).size(), 1);
+        QTest::mouseClick(search().scopeButton(SearchScope::AfterCursor), Qt::LeftButton);
+        QCOMPARE(doIt(QStringLiteral("Speed=4")),
+                 (QStringList{"Speed=4 ;Speed=4 twice|78|6", "Speed=4 ;Speed=4 twice|87|6"}));
+    }
+
+    void replacingChangesTheBoxInOneUndoableStep() {
+        setField(search().replaceField(), QStringLiteral("Speed=5"));
+        QCOMPARE(doIt(QStringLiteral("speed=4")),
+                 (QStringList{"Speed=5|29|2", "Speed=5 ;Speed=4 twice|78|6", "Speed=5 ;Speed=5 twice|87|6"}));
+        QCOMPARE(lastMessage(), std::string("Search complete! 3 items replaced!"));
+        std::string expected(kModRules);
+        for (auto at = expected.find("Speed=4"); at != std::string::npos; at = expected.find("Speed=4")) {
+            expected[at + 6] = '5';
+        }
+        QCOMPARE(box().rulesText(), expected); // CRLF line ends kept
+        QVERIFY(m_editor->isModified());
+        box().undo();
+        QCOMPARE(box().rulesText(), std::string(kModRules));
+    }
+
+    void aDoubleClickSelectsTheHitInTheEditor() {
+        doIt(QStringLiteral("COST=300"));
+        QTreeWidget& results = *search().results();
+        const QRect row = results.visualItemRect(results.topLevelItem(0));
+        QTest::mouseClick(results.viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(results.viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(box().cursorOffset(), box().shownText().find("COST=300"));
+        QCOMPARE(box().textCursor().selectedText(), QStringLiteral("COST=300"));
+    }
+
+    void cancelClosesTheWindow() {
+        QPointer<SearchWindow> window = m_editor->searchWindow();
+        QTest::mouseClick(search().cancelButton(), Qt::LeftButton);
+        QTRY_VERIFY(window.isNull());
+    }
+};
+
+QTEST_MAIN(SearchWindowTest)
+#include "search_window_test.moc"
