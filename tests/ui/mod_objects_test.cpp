@@ -107,16 +107,8 @@ private slots:
         showUnits();
         auto* menu = m_rig->form->menu();
         menu->setFocus();
-        QTest::keyClicks(menu, QStringLiteral("wr"));
-        QCOMPARE(menu->currentItem()->text(1), QStringLiteral("WRAITH"));
-        QTest::keyClick(menu, Qt::Key_Return);
-        QCOMPARE(m_rig->form->currentSection(), std::string("WRAITH"));
-        QCOMPARE(m_rig->form->windowTitle(), titleFor(QStringLiteral("Wraith (WRAITH)"), m_rig->game.path()));
-
-        showUnits();
-        menu->setFocus();
-        QTest::qWait(QApplication::keyboardInputInterval() + 50); // a new search, not "wrs..."
         QTest::keyClicks(menu, QStringLiteral("sc"));
+        QCOMPARE(menu->currentItem()->text(1), QStringLiteral("AATNK"));
         QTest::mouseClick(m_rig->form->okButton(), Qt::LeftButton);
         QCOMPARE(m_rig->form->currentSection(), std::string("AATNK"));
         QCOMPARE(m_rig->form->windowTitle(), titleFor(QStringLiteral("Scarab Tank (AATNK)"), m_rig->game.path()));
