@@ -192,10 +192,12 @@ TEST(RealRulesFolder, SaysWhenThereIsNothingToCheck) {
 }
 
 // A field bound to a key the game never reads shows nothing of the file and writes a line
-// the game ignores. Every bound key must be set somewhere in the real files, or be one the
-// game documents in its own rules.ini without any section of it setting it.
-TEST(RealRulesFolder, EveryKeyTheFormsBindIsAKeyOfTheGame) {
-    if (realRulesFiles().empty()) GTEST_SKIP() << "No real rules files.";
+// the game ignores. Every bound key must be set somewhere in the game's own rules.ini, or be
+// one the game documents there without any section of it setting it. Mods may leave keys out,
+// so this holds against the vanilla file only.
+TEST(VanillaRules, EveryKeyTheFormsBindIsAKeyOfTheGame) {
+    const fs::path vanilla = fs::path(HALVEX_DEFAULT_REAL_RULES_DIR) / "rules.ini";
+    if (!fs::exists(vanilla)) GTEST_SKIP() << "No vanilla rules.ini at " << vanilla;
     const std::map<std::string_view, std::string_view> documentedOnly = {
         {"Disguised", "described in the infantry notes of the game's own rules.ini"},
         {"FemaleVoice", "described in the infantry notes of the game's own rules.ini"},
@@ -205,12 +207,9 @@ TEST(RealRulesFolder, EveryKeyTheFormsBindIsAKeyOfTheGame) {
         {"Fake", "described in the building notes of the game's own rules.ini"},
     };
     std::set<std::string> setKeys;
-    for (const fs::path& file : realRulesFiles()) {
-        const std::string bytes = testing::readFile(file);
-        readSectionLines(bytes, [&](std::string_view key, std::string_view) {
-            setKeys.insert(text::toLower(text::trim(key)));
-        });
-    }
+    readSectionLines(testing::readFile(vanilla), [&](std::string_view key, std::string_view) {
+        setKeys.insert(text::toLower(text::trim(key)));
+    });
     for (const auto& field : editor::fields()) {
         if (field.key.empty() || documentedOnly.contains(field.key)) continue;
         EXPECT_TRUE(setKeys.contains(text::toLower(field.key))) << field.array << " " << field.index << " binds "
