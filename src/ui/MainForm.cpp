@@ -609,6 +609,7 @@ void MainForm::openSourceEditor() {
     if (m_sourceEditor == nullptr) {
         m_sourceEditor = new SourceEditor(
             m_platform, [this](std::string text) { return writeBackSource(std::move(text)); }, this);
+        m_sourceEditor->setObjectLists([this]() -> const objects::ObjectLists& { return m_workspace.objectLists(); });
         m_sourceEditor->move(x() + (width() - m_sourceEditor->width()) / 2, y() + 40);
     }
     m_sourceEditor->load(m_workspace.rules().text());

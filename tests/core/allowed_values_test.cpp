@@ -1,4 +1,5 @@
 #include "core/source/AllowedValues.h"
+#include "core/source/OfferedValues.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,37 @@ TEST(AllowedValues, ActionEntriesAreMarkedAndStandFirst) {
 TEST(AllowedValues, ColourNumbersBecomeRedGreenBlue) {
     EXPECT_EQ(colourValueText(0x00FF00), "0,255,0");
     EXPECT_EQ(colourValueText(0x0A0B0C), "12,11,10");
+}
+
+} // namespace
+} // namespace halvex::source
+
+namespace halvex::source {
+namespace {
+
+std::vector<std::string> offeredTexts(std::string_view key, const objects::ObjectLists& lists) {
+    std::vector<std::string> texts;
+    for (const auto& value : offeredValues(key, lists)) texts.push_back(value.text);
+    return texts;
+}
+
+// A mod's own weapons, projectiles and warheads follow the table's entries, once each.
+TEST(OfferedValues, KeysThatNameASectionAddTheTextsOwnAfterTheTable) {
+    objects::ObjectLists lists;
+    lists.of(objects::ObjectKind::Weapons) = {{"Scrin Laser", "ScrinLaser"}, {"Minigun", "MINIGUN"}};
+    lists.projectiles = {"ScrinBolt"};
+    lists.warheads = {"ScrinWH", "ap"};
+
+    std::vector<std::string> weapons = textsOf("Primary");
+    weapons.push_back("ScrinLaser");
+    EXPECT_EQ(offeredTexts("Primary", lists), weapons);
+    EXPECT_EQ(offeredTexts("ElitePrimary", lists), (std::vector<std::string>{"ScrinLaser", "MINIGUN"}));
+    EXPECT_EQ(offeredTexts("Projectile", lists).back(), "ScrinBolt");
+    std::vector<std::string> warheads = textsOf("Warhead");
+    warheads.push_back("ScrinWH");
+    EXPECT_EQ(offeredTexts("Warhead", lists), warheads);
+    EXPECT_EQ(offeredTexts("Armor", lists), textsOf("Armor"));
+    EXPECT_TRUE(offeredTexts("primary", lists).empty());
 }
 
 } // namespace

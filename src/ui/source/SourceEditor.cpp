@@ -187,9 +187,10 @@ void SourceEditor::offerValues() {
     // The first line has no line above it to be a key of any section.
     if (at.blockNumber() == 0) return;
     const std::string key = fromQString(at.block().text().left(at.positionInBlock()));
-    const auto values = source::allowedvalues(key);
+    static const objects::ObjectLists kNoObjects;
+    auto values = source::offeredValues(key, m_objectLists ? m_objectLists() : kNoObjects);
     if (values.empty()) return;
-    m_values->fill(values);
+    m_values->fill(std::move(values));
     placeValueList(m_box->cursorRect(at));
 }
 
@@ -207,7 +208,7 @@ void SourceEditor::placeValueList(const QRect& cursorLine) {
 void SourceEditor::pickValue() {
     m_values->hide();
     m_box->setFocus();
-    const source::AllowedValue* value = m_values->selectedValue();
+    const source::OfferedValue* value = m_values->selectedValue();
     if (value == nullptr) return;
     if (value->icon == source::ValueIcon::Value) {
         m_box->insertPlainText(toQString(value->text));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/objects/ObjectLists.h"
 #include "core/platform/Platform.h"
 #include "core/source/SectionJump.h"
 #include "ui/tools/ToolWindow.h"
@@ -41,6 +42,11 @@ public:
     void load(const std::string& rulesText);
     bool isModified() const { return m_modified; }
 
+    // Where the value list finds the loaded text's own weapons, projectiles and warheads;
+    // without it the list offers the table's entries alone.
+    using ObjectListsSource = std::function<const objects::ObjectLists&()>;
+    void setObjectLists(ObjectListsSource source) { m_objectLists = std::move(source); }
+
     // "&Save Changes": false when the write failed; the text then still counts as unsaved.
     bool saveChanges();
     void skipSection();
@@ -73,6 +79,7 @@ private:
 
     Platform& m_platform;
     WriteBack m_writeBack;
+    ObjectListsSource m_objectLists;
     bool m_modified = false;
     SourceBox* m_box = nullptr;
     ValueList* m_values = nullptr;

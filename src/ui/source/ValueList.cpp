@@ -17,19 +17,19 @@ ValueList::ValueList(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit picked(); });
 }
 
-void ValueList::fill(std::span<const source::AllowedValue> values) {
-    m_values = values;
+void ValueList::fill(std::vector<source::OfferedValue> values) {
+    m_values = std::move(values);
     clear();
     static const QIcon valueIcon(Artwork::valueMark());
     static const QIcon actionIcon(Artwork::actionMark());
-    for (const auto& value : values) {
+    for (const auto& value : m_values) {
         addItem(new QListWidgetItem(value.icon == source::ValueIcon::Action ? actionIcon : valueIcon,
                                     toQString(value.text)));
     }
     if (count() > 0) setCurrentRow(0);
 }
 
-const source::AllowedValue* ValueList::selectedValue() const {
+const source::OfferedValue* ValueList::selectedValue() const {
     const QList<QListWidgetItem*> selected = selectedItems();
     if (selected.isEmpty()) return nullptr;
     const int row = this->row(selected.front());

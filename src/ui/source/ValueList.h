@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/source/AllowedValues.h"
+#include "core/source/OfferedValues.h"
 
 #include <QListWidget>
 
-#include <span>
+#include <vector>
 
 namespace halvex::ui {
 
@@ -19,10 +19,10 @@ public:
     explicit ValueList(QWidget* parent = nullptr);
 
     // Replaces the entries; the first one is selected, so Enter right away picks it.
-    void fill(std::span<const source::AllowedValue> values);
+    void fill(std::vector<source::OfferedValue> values);
 
     // The selected entry, or nothing.
-    const source::AllowedValue* selectedValue() const;
+    const source::OfferedValue* selectedValue() const;
 
 signals:
     void picked();
@@ -32,7 +32,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    std::span<const source::AllowedValue> m_values;
+    std::vector<source::OfferedValue> m_values;
 };
 
 } // namespace halvex::ui
