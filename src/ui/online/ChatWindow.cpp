@@ -201,9 +201,14 @@ bool ChatWindow::canSend() const {
 
 void ChatWindow::showRooms(std::optional<std::size_t> marked) {
     m_rooms->clear();
+    QPixmap blank(Artwork::roomMarker().size());
+    blank.fill(Qt::transparent);
     for (std::size_t i = 0; i < online::kChatRooms.size(); ++i) {
         auto* item = new QListWidgetItem(toQString(online::kChatRooms.at(i).entry), m_rooms);
-        if (marked == i) item->setIcon(QIcon(Artwork::roomMarker()));
+        // Every room gets a picture, most of them an empty one, so the names line up.
+        const bool current = marked == i;
+        item->setData(kCurrentRoomRole, current);
+        item->setIcon(current ? QIcon(Artwork::roomMarker()) : QIcon(blank));
     }
 }
 

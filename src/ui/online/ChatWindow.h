@@ -31,6 +31,8 @@ public:
     static constexpr int kClientHeight = 470;
     // A long evening's talk is kept to this many lines.
     static constexpr int kMaxChatLines = 5000;
+    // The room list's entry data that is true for the room the user is in.
+    static constexpr int kCurrentRoomRole = Qt::UserRole;
 
     explicit ChatWindow(const online::ServerAddresses& servers, QWidget* parent = nullptr);
     ~ChatWindow() override;
