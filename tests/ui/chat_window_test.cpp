@@ -204,11 +204,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    ChatWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(ChatWindowTest)
 
 #include "chat_window_test.moc"

@@ -3,6 +3,7 @@
 #include "ui/online/HelpWindow.h"
 #include "ui/online/WebView.h"
 
+#include "fakes/HelpFrame.h"
 #include "fakes/Screenshot.h"
 
 #include <QLabel>
@@ -21,18 +22,6 @@ halvex::online::ServerAddresses bundledPages() {
     halvex::online::ServerAddresses servers;
     servers.web = halvex::online::fileAddress(std::filesystem::path(HALVEX_SOURCE_DIR) / "data" / "web");
     return servers;
-}
-
-// The address the frame "main" shows now; frame navigation reports nothing, so tests ask.
-QString frameAddress(const HelpWindow& window) {
-    QString answer;
-    bool answered = false;
-    window.browser()->askFrameAddress(QString::fromLatin1(HelpWindow::kTopicFrame), [&](const QUrl& address) {
-        answer = address.toString();
-        answered = true;
-    });
-    if (!QTest::qWaitFor([&] { return answered; }, 5000)) return QStringLiteral("(no answer)");
-    return answer;
 }
 
 } // namespace
@@ -56,7 +45,7 @@ private slots:
         QVERIFY(m_window->isVisible());
         QCOMPARE(m_window->titleLabel()->text(), QStringLiteral(" Halvex Help"));
         QCOMPARE(m_window->pendingTopic(), QString::fromStdString(m_servers.helpTopic("thistory")));
-        QTRY_COMPARE_WITH_TIMEOUT(frameAddress(*m_window), topicAddress("thistory"), kPageTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(halvex::testing::helpFrameAddress(*m_window), topicAddress("thistory"), kPageTimeoutMs);
         QVERIFY(m_window->pendingTopic().isEmpty());
         QCOMPARE(m_window->browser()->address().toString(), QString::fromStdString(m_servers.helpIndex()));
         QTest::qWait(500); // let the frame paint before the picture is taken
@@ -67,26 +56,21 @@ private slots:
         m_window->showHelp(m_servers, QStringLiteral("navigation"));
         m_window->showHelp(m_servers, QStringLiteral("search"));
         QCOMPARE(m_window->pendingTopic(), QString::fromStdString(m_servers.helpTopic("search")));
-        QTRY_COMPARE_WITH_TIMEOUT(frameAddress(*m_window), topicAddress("search"), kPageTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(halvex::testing::helpFrameAddress(*m_window), topicAddress("search"), kPageTimeoutMs);
         QVERIFY(m_window->pendingTopic().isEmpty());
     }
 
     void withoutATopicTheIndexKeepsItsOwnPage() {
         m_window->showHelp(m_servers, QString());
         QVERIFY(m_window->pendingTopic().isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(frameAddress(*m_window), topicAddress("welcome"), kPageTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(halvex::testing::helpFrameAddress(*m_window), topicAddress("welcome"), kPageTimeoutMs);
         // A later index load finds nothing pending and leaves the frame alone.
         m_window->showHelp(m_servers, QString());
         QTest::qWait(1000);
-        QCOMPARE(frameAddress(*m_window), topicAddress("welcome"));
+        QCOMPARE(halvex::testing::helpFrameAddress(*m_window), topicAddress("welcome"));
     }
 };
 
-int main(int argc, char* argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    HelpWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(HelpWindowTest)
 
 #include "help_window_test.moc"

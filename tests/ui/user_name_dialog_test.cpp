@@ -208,11 +208,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    UserNameDialogTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(UserNameDialogTest)
 
 #include "user_name_dialog_test.moc"

@@ -21,6 +21,7 @@ public:
     // Loads the address into the frame of that name on the shown page; nothing when the
     // page has no such frame.
     void openInFrame(const QString& frameName, const QUrl& address);
+    // The address last given to open(), while it loads and after.
     QUrl address() const;
     // Answers, later, with the address the named frame shows (empty when the page has no
     // such frame). Frame navigation reports nothing of its own, so this is how to follow it.

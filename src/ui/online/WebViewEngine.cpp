@@ -56,7 +56,7 @@ void WebView::openInFrame(const QString& frameName, const QUrl& address) {
 }
 
 QUrl WebView::address() const {
-    return m_parts->view->url();
+    return m_parts->requested;
 }
 
 void WebView::askFrameAddress(const QString& frameName, std::function<void(const QUrl&)> answer) {

@@ -9,6 +9,7 @@ namespace halvex::ui {
 
 struct WebView::Parts {
     QTextBrowser* browser = nullptr;
+    QUrl requested;
     void show(const QUrl& address) const {
         if (address.isLocalFile()) {
             browser->setSource(address);
@@ -31,6 +32,7 @@ WebView::WebView(QWidget* parent) : QWidget(parent), m_parts(std::make_unique<Pa
 WebView::~WebView() = default;
 
 void WebView::open(const QUrl& address) {
+    m_parts->requested = address;
     m_parts->show(address);
     // As a real browser does, the arrival is told once the caller has finished its step.
     QTimer::singleShot(0, this, &WebView::downloadFinished);
@@ -42,7 +44,7 @@ void WebView::openInFrame(const QString& /*frameName*/, const QUrl& address) {
 }
 
 QUrl WebView::address() const {
-    return m_parts->browser->source();
+    return m_parts->requested;
 }
 
 void WebView::askFrameAddress(const QString& /*frameName*/, std::function<void(const QUrl&)> answer) {
