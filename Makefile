@@ -53,3 +53,28 @@ asan:
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan
+
+# libFuzzer over the core, with AddressSanitizer and UBSan, in its own build folder:
+#   make fuzz FUZZ_SECONDS=300 [FUZZ_TARGETS="rules_saver_fuzz cp1252_fuzz"]
+# Each target runs over its seed corpus in fuzz/corpus/<target>; what it learns goes
+# to the build folder, so the repository's corpus stays small and made up.
+FUZZ_SECONDS ?= 20
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_TARGETS ?= $(basename $(notdir $(wildcard fuzz/*_fuzz.cpp)))
+FUZZ_DEB_PACKAGES := clang libclang-rt-14-dev cmake ninja-build
+
+.PHONY: fuzz fuzz-build
+
+fuzz-build:
+	$(MAKE) deps DEB_PACKAGES="$(FUZZ_DEB_PACKAGES)"
+	CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVEX_WERROR=$(WERROR)
+	cmake --build $(FUZZ_BUILD_DIR)
+
+fuzz: fuzz-build
+	@for target in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD_DIR)/corpus/$$target $(FUZZ_BUILD_DIR)/findings && \
+	  echo "Fuzzing $$target for $(FUZZ_SECONDS) s" && \
+	  $(FUZZ_BUILD_DIR)/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD_DIR)/findings/$$target- \
+	    $(FUZZ_BUILD_DIR)/corpus/$$target fuzz/corpus/$$target || exit 1; \
+	done

@@ -1,12 +1,10 @@
 // Picking an object must fill the forms at once, also in a large mod.
 #include "BigRules.h"
 #include "SilentPlatform.h"
-#include "WindowBenchmarkMain.h"
 
 #include "core/Workspace.h"
 #include "ui/MainForm.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -29,7 +27,3 @@ void LoadUnitIntoFields(benchmark::State& state) {
 BENCHMARK(LoadUnitIntoFields)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    return runWindowBenchmarks(argc, argv);
-}

@@ -2,7 +2,6 @@
 // on, and replacing many hits in its box.
 #include "BigRules.h"
 #include "SilentPlatform.h"
-#include "WindowBenchmarkMain.h"
 
 #include "ui/source/SearchWindow.h"
 #include "ui/source/SourceBox.h"
@@ -95,7 +94,3 @@ void ReplaceInEditor(benchmark::State& state) {
 BENCHMARK(ReplaceInEditor)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    return runWindowBenchmarks(argc, argv);
-}

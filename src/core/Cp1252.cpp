@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace halvex::cp1252 {
 namespace {
@@ -43,20 +44,36 @@ char byteOf(char32_t cp) {
     return '?';
 }
 
-// Decodes one UTF-8 sequence at `i`, advancing it; malformed input yields U+FFFD.
+constexpr char32_t kReplacement = 0xFFFD;
+
+struct SequenceShape {
+    int extra;          // continuation bytes that follow the lead
+    char32_t bits;      // the lead's share of the code point
+    char32_t smallest;  // below this the sequence is overlong
+};
+
+std::optional<SequenceShape> shapeOf(unsigned char lead) {
+    if ((lead & 0xE0) == 0xC0) return SequenceShape{1, lead & 0x1Fu, 0x80};
+    if ((lead & 0xF0) == 0xE0) return SequenceShape{2, lead & 0x0Fu, 0x800};
+    if ((lead & 0xF8) == 0xF0) return SequenceShape{3, lead & 0x07u, 0x10000};
+    return std::nullopt;
+}
+
+// Decodes one UTF-8 sequence at `i`, advancing it past the bytes that belong to it. A
+// malformed sequence yields U+FFFD: an overlong form would let "/" or a letter of
+// "rules.ini" hide behind other bytes, so only the shortest form counts.
 char32_t decodeAt(std::string_view s, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(s[i++]);
-    int extra = 0;
-    char32_t cp = 0;
     if (lead < 0x80) return lead;
-    if ((lead & 0xE0) == 0xC0) { extra = 1; cp = lead & 0x1Fu; }
-    else if ((lead & 0xF0) == 0xE0) { extra = 2; cp = lead & 0x0Fu; }
-    else if ((lead & 0xF8) == 0xF0) { extra = 3; cp = lead & 0x07u; }
-    else return 0xFFFD;
-    for (int k = 0; k < extra; ++k) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
+    const std::optional<SequenceShape> shape = shapeOf(lead);
+    if (!shape) return kReplacement;
+    char32_t cp = shape->bits;
+    for (int k = 0; k < shape->extra; ++k) {
+        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return kReplacement;
         cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3Fu);
     }
+    const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
+    if (cp < shape->smallest || surrogate || cp > 0x10FFFF) return kReplacement;
     return cp;
 }
 

@@ -1,6 +1,7 @@
 #include "core/Files.h"
 
 #include "core/Cp1252.h"
+#include "core/LineBreak.h"
 #include "core/Text.h"
 
 #include <array>
@@ -76,14 +77,14 @@ ReadResult readWhole(const fs::path& path) {
     }
 }
 
-std::string withClosingCrlf(std::string_view text) {
+std::string withClosingLineBreak(std::string_view text) {
     std::string out(text);
-    if (!text::endsWith(out, text::kCrlf)) out += text::kCrlf;
+    if (!text::endsWith(out, "\n")) out += text::lineBreakOf(text);
     return out;
 }
 
 WriteResult writeText(const fs::path& path, std::string_view text) {
-    return writeAtomically(path, withClosingCrlf(text));
+    return writeAtomically(path, withClosingLineBreak(text));
 }
 
 } // namespace halvex::files

@@ -52,11 +52,11 @@ std::string randomTempName();
 WriteResult writeAtomically(const fs::path& path, std::string_view bytes,
                             const TempNameSource& tempNames = randomTempName);
 
-// The text as the program stores it: followed by one CRLF unless it already ends in one,
-// so saving the same text twice never grows the file.
-std::string withClosingCrlf(std::string_view text);
+// The text as the program stores it: followed by one line break of its own kind unless
+// it already ends in one, so saving the same text twice never grows the file.
+std::string withClosingLineBreak(std::string_view text);
 
-// writeAtomically(path, withClosingCrlf(text)).
+// writeAtomically(path, withClosingLineBreak(text)).
 WriteResult writeText(const fs::path& path, std::string_view text);
 
 } // namespace halvex::files

@@ -1,5 +1,6 @@
 #include "core/RulesSaver.h"
 
+#include "core/LineBreak.h"
 #include "core/Text.h"
 
 #include <algorithm>
@@ -47,7 +48,8 @@ std::string_view sectionName(std::string_view sectionPart) noexcept {
 // edits to it costs one pass over it.
 class SectionEdit {
 public:
-    explicit SectionEdit(std::string_view slice) {
+    // `lineBreak` ends an added line that follows a line without a break of its own.
+    SectionEdit(std::string_view slice, std::string_view lineBreak) : m_lineBreak(lineBreak) {
         for (std::size_t at = 0; at < slice.size();) {
             const std::size_t next = text::nextLineStart(slice, at);
             std::string_view content = slice.substr(at, next - at);
@@ -88,7 +90,10 @@ public:
             const Line& line = m_lines[i];
             out += line.edited ? std::string_view(*line.edited) : line.content;
             if (i == m_anchor) {
-                for (const std::string& added : m_added) out.append(text::kCrlf).append(added);
+                // An added line takes the break of the line it follows, as a person
+                // typing it there would.
+                const std::string_view lineBreak = line.ending.empty() ? m_lineBreak : line.ending;
+                for (const std::string& added : m_added) out.append(lineBreak).append(added);
             }
             out += line.ending;
         }
@@ -105,6 +110,7 @@ private:
         std::size_t index;
     };
 
+    std::string_view m_lineBreak;
     std::vector<Line> m_lines;
     std::vector<std::string> m_added;
     std::unordered_map<std::string, Target> m_keys; // lower-cased key -> its first line
@@ -134,9 +140,8 @@ AppliedChanges applyChanges(const RulesText& rules, const std::vector<ChangeEntr
     for (const ChangeEntry& entry : entries) {
         if (!entry.ticked) continue;
         SplitEntry& split = splits.emplace_back(splitEntry(entry.text));
+        if (!isWritableKey(split.key)) continue;
         const std::string_view key = text::trim(split.key);
-        // A key that is empty or starts a comment or header would break the file's structure.
-        if (key.empty() || key.front() == ';' || key.front() == '[') continue;
         // A value holding a line break would split the key line and could forge a header.
         split.value.resize(std::min(split.value.size(), split.value.find_first_of("\r\n")));
 
@@ -156,11 +161,12 @@ AppliedChanges applyChanges(const RulesText& rules, const std::vector<ChangeEntr
     }
 
     const std::string_view original = rules.text();
+    const std::string_view lineBreak = touched.empty() ? text::kCrlf : text::lineBreakOf(original);
     result.text.reserve(original.size() + original.size() / 64);
     std::size_t copied = 0;
     for (const auto& [header, section] : touched) {
         result.text.append(original.substr(copied, header - copied));
-        SectionEdit edit(original.substr(header, section.span.end - header));
+        SectionEdit edit(original.substr(header, section.span.end - header), lineBreak);
         for (const PendingEdit& pending : section.edits) {
             result.rows[pending.row].oldValue = edit.set(pending.key, pending.value);
         }

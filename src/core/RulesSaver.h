@@ -31,9 +31,10 @@ struct AppliedChanges {
 // added as a line of its own after the section's last line of content, so that it sits
 // neither below the blank lines nor below the comment that introduces the next section.
 // Entries of one section apply in list order, each to the result of the one before;
-// every byte outside the changed lines stays as it was. A value is written up to its
-// first line break, and an entry without a key (or whose key would begin a comment or a
-// header) is dropped, so no entry can break the file's structure.
+// every byte outside the changed lines stays as it was. An added line ends like the line
+// it follows, or with the text's own break when that line has none. A value is written
+// up to its first line break, and an entry whose key is not writable (isWritableKey) is
+// dropped, so no entry can break the file's structure.
 AppliedChanges applyChanges(const RulesText& rules, const std::vector<ChangeEntry>& entries);
 
 } // namespace halvex

@@ -16,6 +16,16 @@ struct SectionSpan {
     std::size_t end = 0;       // the line break before the next header, or the text's end
 };
 
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Where the text of the line starting at `line` begins: a UTF-8 byte-order mark before
+// the first line is no part of it.
+std::size_t lineTextStart(std::string_view text, std::size_t line) noexcept;
+
+// The first line at or after the line starting at `from` whose text starts with "[",
+// answered as the position of that "["; npos when there is none.
+std::size_t findSectionStart(std::string_view text, std::size_t from = 0) noexcept;
+
 // The whole rules.ini as bytes, exactly as read. A section is a header line "[name]"
 // (at the start of a line) and the lines up to the next line that starts with "[".
 class RulesText {

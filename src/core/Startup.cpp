@@ -3,6 +3,7 @@
 #include "core/BlockDocument.h"
 #include "core/Files.h"
 #include "core/FolderSetting.h"
+#include "core/RulesFileCheck.h"
 
 namespace halvex {
 namespace {
@@ -129,6 +130,10 @@ StartupResult loadRules(Workspace& workspace, Platform& platform) {
     auto read = files::readWhole(*source);
     if (!read.bytes) {
         report(platform, "The rules file " + files::textFromPath(*source) + " could not be read: " + read.error);
+        return {};
+    }
+    if (const auto problem = rulesFileProblem(*source, *read.bytes)) {
+        report(platform, *problem);
         return {};
     }
     workspace.loadRules(*source, std::move(*read.bytes));

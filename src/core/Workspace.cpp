@@ -71,7 +71,7 @@ bool Workspace::stopsBeforeWriting(const RulesOnDisk& onDisk, ChangedOnDisk when
 
 std::string Workspace::writeRules(std::string_view text) {
     const std::filesystem::path target = gameFile(kRulesFileName);
-    const std::string bytes = files::withClosingCrlf(text);
+    const std::string bytes = files::withClosingLineBreak(text);
     if (!m_backupWritten && m_rulesAsLoaded) {
         std::filesystem::path backup = target;
         backup += ".bak";

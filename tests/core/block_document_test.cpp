@@ -8,72 +8,50 @@ namespace {
 const std::string kPathDoc = "Settings {\r\nPath: C:\\westwood\\sun;\r\n}\r\n";
 
 TEST(BlockDocument, ReadsKeysRegardlessOfCaseAndAnswersErrorForWhatIsMissing) {
-    EXPECT_EQ(GetItem(kPathDoc, "Settings", "Path"), "C:\\westwood\\sun");
     EXPECT_EQ(GetItem(kPathDoc, "settings", "PATH"), "C:\\westwood\\sun");
     EXPECT_EQ(GetItem(kPathDoc, "Theme", "Back"), "Error");
     EXPECT_EQ(GetItem(kPathDoc, "Settings", "Username"), "Error");
     EXPECT_EQ(GetItem("", "Settings", "Path"), "Error");
-    // A key line without its closing ";" cannot be read.
-    EXPECT_EQ(GetItem("Mode {\r\nMode: old\r\n}", "Mode", "Mode"), "Error");
-    // A header without a closing line counts as no block.
-    EXPECT_EQ(GetItem("Settings {\r\nPath: x;\r\n", "Settings", "Path"), "Error");
+    EXPECT_EQ(GetItem("Mode {\r\nMode: old\r\n}", "Mode", "Mode"), "Error") << "a key line needs its closing ';'";
+    EXPECT_EQ(GetItem("Settings {\r\nPath: x;\r\n", "Settings", "Path"), "Error") << "a block needs its closing line";
 }
 
-TEST(BlockDocument, WritesFollowTheWorkedExample) {
-    std::string doc = kPathDoc;
+// Rewriting a key leaves every other byte in place; creating a block or key appends it,
+// and only then is the caller's document changed too.
+TEST(BlockDocument, WritesFollowTheWorkedExampleAndLeaveTheRestUntouched) {
+    std::string doc = "; hand-written note\r\n" + kPathDoc + "\r\nbetween blocks\r\n";
+    const std::string before = doc;
     doc = WriteItem(doc, "History", "X", "1200");
-    EXPECT_EQ(doc, kPathDoc + "\r\n\r\nHistory {\r\nX: 1200;\r\n}");
+    EXPECT_EQ(doc, before + "\r\n\r\nHistory {\r\nX: 1200;\r\n}");
     doc = WriteItem(doc, "History", "Y", "300");
-    EXPECT_EQ(doc, kPathDoc + "\r\n\r\nHistory {\r\nX: 1200;\r\nY: 300;\r\n}");
-    doc = WriteItem(doc, "History", "X", "900");
-    EXPECT_EQ(doc, kPathDoc + "\r\n\r\nHistory {\r\nX: 900;\r\nY: 300;\r\n}");
-    EXPECT_EQ(GetItem(doc, "History", "Y"), "300");
-    EXPECT_EQ(GetItem(doc, "Settings", "Path"), "C:\\westwood\\sun");
+    std::string copy = doc;
+    doc = WriteItem(copy, "History", "X", "900");
+    EXPECT_EQ(doc, before + "\r\n\r\nHistory {\r\nX: 900;\r\nY: 300;\r\n}");
+    EXPECT_NE(copy, doc) << "an existing key is rewritten in the returned text only";
+    EXPECT_EQ(GetItem(WriteItem(doc, "Settings", "Path", ""), "Settings", "Path"), "");
+
+    std::string unterminated = "Mode {\r\nMode: old\r\n}";
+    EXPECT_EQ(WriteItem(unterminated, "Mode", "Mode", "new"), "Mode {\r\nMode: new;\r\n}");
 }
 
-TEST(BlockDocument, CreatesBlocksAndKeysWithThePlaceholder) {
-    std::string empty;
-    EXPECT_EQ(WriteItem(empty, "Theme", "Back", "pic.jpg"), "\r\n\r\nTheme {\r\nBack: pic.jpg;\r\n}");
-
+TEST(BlockDocument, AddItemCreatesWithThePlaceholderAndLeavesAnExistingKey) {
     std::string doc = kPathDoc;
     AddItem(doc, "History", "X", "ignored");
     EXPECT_EQ(doc, kPathDoc + "\r\n\r\nHistory {\r\nX: newvale;\r\n}");
     const std::string before = doc;
-    EXPECT_EQ(AddItem(doc, "History", "x", "ignored"), before) << "an existing key is left alone";
-
-    std::string unterminated = "Mode {\r\nMode: old\r\n}";
-    EXPECT_EQ(WriteItem(unterminated, "Mode", "Mode", "new"), "Mode {\r\nMode: new;\r\n}");
-
-    std::string blank = kPathDoc;
-    blank = WriteItem(blank, "Settings", "Path", "");
-    EXPECT_EQ(GetItem(blank, "Settings", "Path"), "");
+    EXPECT_EQ(AddItem(doc, "History", "x", "ignored"), before);
 }
 
 TEST(BlockDocument, MatchesNamesOnlyAtTheStartOfALine) {
-    const std::string theme = "Theme {\r\nMenuBack: 0;\r\nBack: pic.jpg;\r\n}\r\n";
+    std::string theme = "Theme {\r\nMenuBack: 0;\r\nBack: pic.jpg;\r\n}\r\n";
     EXPECT_EQ(GetItem(theme, "Theme", "Back"), "pic.jpg");
-    EXPECT_EQ(GetItem(theme, "Theme", "MenuBack"), "0");
-    std::string doc = theme;
-    doc = WriteItem(doc, "Theme", "Back", "other.png");
-    EXPECT_EQ(doc, "Theme {\r\nMenuBack: 0;\r\nBack: other.png;\r\n}\r\n");
+    EXPECT_EQ(WriteItem(theme, "Theme", "Back", "other.png"), "Theme {\r\nMenuBack: 0;\r\nBack: other.png;\r\n}\r\n");
 
-    const std::string online = "Halvex Online {\r\nUsername: bob;\r\n}\r\n";
+    std::string online = "Halvex Online {\r\nUsername: bob;\r\n}\r\n";
     EXPECT_EQ(GetItem(online, "Online", "Username"), "Error");
+    online = WriteItem(online, "Online", "Username", "eve");
     EXPECT_EQ(GetItem(online, "Halvex Online", "Username"), "bob");
-    std::string written = online;
-    written = WriteItem(written, "Online", "Username", "eve");
-    EXPECT_EQ(GetItem(written, "Halvex Online", "Username"), "bob");
-    EXPECT_EQ(GetItem(written, "Online", "Username"), "eve");
-}
-
-TEST(BlockDocument, WritingOneBlockLeavesTheRestUntouched) {
-    const std::string doc = "; hand-written note\r\nSettings {\r\nPath: D:\\ts;\r\n}\r\n\r\nbetween blocks\r\n"
-                            "History {\r\nX: 1;\r\nY: 2;\r\n}\r\n";
-    std::string copy = doc;
-    const std::string written = WriteItem(copy, "History", "Y", "77");
-    EXPECT_EQ(written, "; hand-written note\r\nSettings {\r\nPath: D:\\ts;\r\n}\r\n\r\nbetween blocks\r\n"
-                       "History {\r\nX: 1;\r\nY: 77;\r\n}\r\n");
-    EXPECT_EQ(copy, doc) << "WriteItem changes the caller's document only when it creates something";
+    EXPECT_EQ(GetItem(online, "Online", "Username"), "eve");
 }
 
 TEST(BlockDocument, FollowsAnLfDocumentsLineBreakAndSkipsAByteOrderMark) {

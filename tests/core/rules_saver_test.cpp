@@ -1,4 +1,5 @@
 #include "core/RulesSaver.h"
+#include "core/SectionReader.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,49 @@ TEST(RulesSaver, AValueCannotBreakTheLineItIsWrittenTo) {
     const auto result = applyTo(kE1, ticked({"[E1] Cost=5\r\n[E2]\r\nCost=0"}));
     EXPECT_EQ(result.text, "[E1]\r\nCost=5\r\nSpeed=5\r\n\r\n[E2]\r\nCost=10\r\n");
     EXPECT_EQ(result.rows[0].newValue, "5");
+}
+
+TEST(RulesSaver, KeysThatWouldBreakTheFileAreRefusedAndTheRestApplied) {
+    const auto result = applyTo(kE1, ticked({"[E1] X\r\n[General]=1", "[E1] Cost\t=2", "[E1]  ;Cost=3",
+                                             "[E1] [E2]=4", "[E1]  =5", "[E1] Speed=6"}));
+
+    EXPECT_EQ(result.text, "[E1]\r\nCost=300 ;price\r\nSpeed=6\r\n\r\n[E2]\r\nCost=10\r\n");
+    EXPECT_EQ(rowsOf(result), Rows{"[E1] Speed | 5 | 6"});
+
+    // The change list never takes such a key, so the palette shows no edit that saving drops.
+    ChangeList list;
+    for (const char* key : {"X\r\n[General]", "Cost=0\r\nX", "Armor=heavy", "Bell\a", "Del\x7F", "[E2]", ";c", " "}) {
+        list.record("E1", key, "1");
+    }
+    EXPECT_TRUE(list.empty());
+}
+
+TEST(RulesSaver, AddedLinesEndLikeTheLineTheyFollow) {
+    EXPECT_EQ(applied("[E1]\nCost=1\n\n[E2]\nX=1", {"[E1] Armor=heavy", "[E2] Armor=light"}),
+              "[E1]\nCost=1\nArmor=heavy\n\n[E2]\nX=1\nArmor=light")
+        << "an LF file gains no CR, also after a last line without a break";
+    EXPECT_EQ(applied("[E1]\r\nCost=1\r\n[E2]\nX=1\n", {"[E1] Armor=heavy", "[E2] Armor=light"}),
+              "[E1]\r\nCost=1\r\nArmor=heavy\r\n[E2]\nX=1\nArmor=light\n")
+        << "in a mixed file each section keeps its own";
+    EXPECT_EQ(applied("[A]\r\nX=1\r\n[B]\nY=1\n[E1]", {"[E1] Armor=heavy"}), "[A]\r\nX=1\r\n[B]\nY=1\n[E1]\r\nArmor=heavy")
+        << "after a header without a break, the break most of the file uses (a tie is CRLF)";
+}
+
+TEST(RulesSaver, AByteOrderMarkHidesNoSectionAndStays) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const RulesText rules(bom + "[General]\r\nGameSpeed=4\r\n[Odd]Name]\r\nX=1\r\n");
+
+    std::string speed;
+    EXPECT_TRUE(readSection(rules, "general", [&](std::string_view key, std::string_view value) {
+        if (key == "GameSpeed") speed = value;
+    }));
+    EXPECT_EQ(speed, "4");
+    EXPECT_EQ(rules.findSection("General")->header, bom.size());
+    EXPECT_TRUE(rules.findSection("Odd]Name").has_value());
+
+    const auto result = applyChanges(rules, ticked({"[General] GameSpeed=6", "[General] Tiberium=yes"}));
+    EXPECT_EQ(result.text, bom + "[General]\r\nGameSpeed=6\r\nTiberium=yes\r\n[Odd]Name]\r\nX=1\r\n");
+    EXPECT_TRUE(result.missingSections.empty());
 }
 
 } // namespace

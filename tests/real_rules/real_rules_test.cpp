@@ -56,7 +56,7 @@ TEST_P(RealRules, WritesBackByteForByte) {
     testing::TempDir out;
     ASSERT_TRUE(files::writeText(out.path() / "rules.ini", original).ok);
     // The program always ends a file with CRLF; real files already do.
-    EXPECT_EQ(out.read("rules.ini"), files::withClosingCrlf(original));
+    EXPECT_EQ(out.read("rules.ini"), files::withClosingLineBreak(original));
     EXPECT_TRUE(text::endsWith(original, "\r\n")) << GetParam() << " does not end with a line break";
 }
 

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
@@ -93,6 +94,54 @@ private slots:
         QCOMPARE(list.count(), 4);
         makeWindow();
         QCOMPARE(m_window->changeList()->count(), 4);
+    }
+
+    void aChangeRedrawsOnlyItsRowUnlessThePaletteFellBehind() {
+        makeWindow();
+        QListWidget& list = *m_window->changeList();
+        // A mark the palette never sets: a row read anew loses it.
+        const auto marked = [&](int row) { return list.item(row)->data(Qt::UserRole).toBool(); };
+        for (int row = 0; row < list.count(); ++row) list.item(row)->setData(Qt::UserRole, true);
+        list.setCurrentRow(1);
+
+        m_workspace->changes().record("e1", "cost", "125");
+        m_window->refresh();
+        m_workspace->changes().record("E2", "Speed", "4");
+        m_window->refresh();
+        m_workspace->changes().setTicked(2, false);
+        m_window->refresh();
+        QCOMPARE(rowTexts(list),
+                 (QStringList{"[e1] cost=125", QStringLiteral("[GACNST] Name=Caf\u00E9"), "[E2] Speed=4"}));
+        QCOMPARE(list.item(2)->checkState(), Qt::Unchecked);
+        QVERIFY(marked(0) && marked(1));
+        QCOMPARE(list.currentRow(), 1);
+
+        // A value grown long in a row above the last can still be scrolled to its end.
+        m_window->show();
+        m_workspace->changes().record("E1", "Cost", QByteArray(60, '9').toStdString());
+        m_window->refresh();
+        QCoreApplication::processEvents();
+        const int textWidth = list.fontMetrics().horizontalAdvance(list.item(0)->text());
+        QVERIFY2(list.horizontalScrollBar()->maximum() + list.viewport()->width() > textWidth,
+                 qPrintable(QString::number(list.horizontalScrollBar()->maximum())));
+        QVERIFY(marked(0));
+        halvex::testing::saveScreenshot(*m_window, QStringLiteral("history-long-entry"));
+
+        // Two changes since the palette last looked: it reads every row, and misses none.
+        m_workspace->changes().record("E1", "Cost", "130");
+        m_workspace->changes().record("E3", "Sight", "5");
+        m_window->refresh();
+        QCOMPARE(rowTexts(list), (QStringList{"[E1] Cost=130", QStringLiteral("[GACNST] Name=Caf\u00E9"),
+                                              "[E2] Speed=4", "[E3] Sight=5"}));
+        QVERIFY(!marked(1));
+
+        m_workspace->changes().clear();
+        m_window->refresh();
+        QCOMPARE(list.count(), 0);
+        m_workspace->changes().record("E1", "Cost", "140");
+        m_window->refresh();
+        QCOMPARE(rowTexts(list), QStringList{"[E1] Cost=140"});
+        QCOMPARE(list.item(0)->checkState(), Qt::Checked);
     }
 
     void draggingTheTitleMovesTheWindowAndStoresItsPlace() {

@@ -75,6 +75,14 @@ class SourceEditorTest : public QObject {
         }
     }
 
+    // Types a key and "=", moves into the list with Down, goes `downs` further and picks with `key`.
+    void pickByKeys(int number, const QString& typed, int downs, Qt::Key key) const {
+        typeOnLine(number, typed);
+        QTest::keyClick(&box(), Qt::Key_Down);
+        for (int i = 0; i < downs; ++i) QTest::keyClick(&values(), Qt::Key_Down);
+        QTest::keyClick(&values(), key);
+    }
+
     void answerClose(MessageAnswer answer) const {
         m_rig->platform.messageAnswers.push_back(answer);
         QTest::mouseClick(editor().closeButton(), Qt::LeftButton);
@@ -96,7 +104,6 @@ private slots:
         QTest::keyClick(&box(), Qt::Key_Equal);
         QVERIFY(values().isVisible());
         QCOMPARE(rowsOf(values()), textsOf("Primary"));
-        QCOMPARE(values().count(), 38);
 
         // One line below the cursor's line, two cells right of the "=" typed.
         const QRect equals = box().cursorRect(); // the cursor now stands right after the "="
@@ -115,7 +122,8 @@ private slots:
         QCOMPARE(line(3), QStringLiteral("Primary=Vulcan2Name=Light Infantry"));
         QCOMPARE(QApplication::focusWidget(), &box());
 
-        for (const QString& key : {QStringLiteral(" Primary"), QStringLiteral("primary"), QStringLiteral("Strength")}) {
+        for (const QString& key : {QStringLiteral(" Primary"), QStringLiteral("primary"), QStringLiteral("Strength"),
+                                   QStringLiteral("Owner=GDI,")}) {
             typeOnLine(5, key + QStringLiteral("="));
             QVERIFY2(!values().isVisible(), qPrintable(key));
         }
@@ -129,8 +137,10 @@ private slots:
         QVERIFY2(!values().isVisible(), "typing a character closes it");
     }
 
+    // Colours come from the dialog, which the user cancels the second time.
     void keyboardPicksWithoutAStrayLineBreak() {
         open();
+        m_rig->platform.colourAnswers = {0x00FF00, std::nullopt};
         const int lines = box().blockCount();
         typeOnLine(9, QStringLiteral("Owner="));
         QTest::keyClick(&box(), Qt::Key_Down);
@@ -138,38 +148,15 @@ private slots:
         QCOMPARE(box().textCursor().blockNumber(), 9); // the Down key did not move the cursor
         QTest::keyClick(&values(), Qt::Key_Return);
         QCOMPARE(line(9).left(9), QStringLiteral("Owner=GDI"));
-        QCOMPARE(box().blockCount(), lines);
-
-        QTest::keyClick(&box(), Qt::Key_Comma);
-        QTest::keyClick(&box(), Qt::Key_Equal); // "=" after a text that is no key
-        QVERIFY(!values().isVisible());
-        typeOnLine(9, QStringLiteral("Crushable="));
-        QTest::keyClick(&box(), Qt::Key_Down);
-        QTest::keyClick(&values(), Qt::Key_Down);
-        QTest::keyClick(&values(), Qt::Key_Space);
+        pickByKeys(9, QStringLiteral("Crushable="), 1, Qt::Key_Space);
         QCOMPARE(line(9).left(12), QStringLiteral("Crushable=No"));
-        QCOMPARE(box().blockCount(), lines);
-    }
-
-    void colourEntriesInsertRedGreenBlue() {
-        open();
-        m_rig->platform.colourAnswers = {0x00FF00, std::nullopt};
-        typeOnLine(4, QStringLiteral("RadarColor="));
-        QCOMPARE(values().item(0)->text(), QStringLiteral("(Select Color)"));
-        QTest::keyClick(&box(), Qt::Key_Down);
-        QTest::keyClick(&values(), Qt::Key_Enter);
+        pickByKeys(4, QStringLiteral("RadarColor="), 0, Qt::Key_Enter);
         QCOMPARE(line(4), QStringLiteral("RadarColor=0,255,0Cost=120"));
-
-        typeOnLine(4, QStringLiteral("LaserColor="));
-        QTest::keyClick(&box(), Qt::Key_Down);
-        QTest::keyClick(&values(), Qt::Key_Return); // the user cancels the dialog
-        QVERIFY(m_rig->platform.colourAnswers.empty());
-        typeOnLine(4, QStringLiteral("StartColor1="));
-        QTest::keyClick(&box(), Qt::Key_Down);
-        QTest::keyClick(&values(), Qt::Key_Down);
-        QTest::keyClick(&values(), Qt::Key_Down);
-        QTest::keyClick(&values(), Qt::Key_Return);
+        pickByKeys(4, QStringLiteral("LaserColor="), 0, Qt::Key_Return);
+        pickByKeys(4, QStringLiteral("StartColor1="), 2, Qt::Key_Return);
         QCOMPARE(line(4), QStringLiteral("StartColor1=0, 255, 0LaserColor=RadarColor=0,255,0Cost=120"));
+        QVERIFY(m_rig->platform.colourAnswers.empty());
+        QCOMPARE(box().blockCount(), lines);
     }
 
     void theListStaysInsideTheWindowNearTheBottom() {
@@ -208,24 +195,19 @@ private slots:
 
     void savingWritesBackExactBytesAndTheFormsFollow() {
         m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
-        QCOMPARE(m_rig->form->currentSection(), std::string("E1"));
         open();
         typeOnLine(4, QString());
         QTest::keyClick(&box(), Qt::Key_End);
         for (int i = 0; i < 3; ++i) QTest::keyClick(&box(), Qt::Key_Backspace);
         QTest::keyClicks(&box(), QStringLiteral("777"));
-        const std::string edited = m_rig->workspace->rules().text();
-        QCOMPARE(edited, std::string(kModRules)); // nothing reaches the program before saving
+        QCOMPARE(m_rig->workspace->rules().text(), std::string(kModRules)); // nothing reaches the program yet
 
         QTest::mouseClick(editor().saveButton(), Qt::LeftButton);
         std::string expected(kModRules);
         expected.replace(expected.find("Cost=120"), 8, "Cost=777");
         QCOMPARE(m_rig->game.read("rules.ini"), expected);
-        QCOMPARE(m_rig->workspace->rules().text(), expected);
-        QVERIFY(!editor().isModified());
-        QVERIFY(m_rig->workspace->changes().empty());
+        QVERIFY(!editor().isModified() && m_rig->workspace->changes().empty() && m_rig->platform.messages.empty());
         QCOMPARE(m_rig->field<QLineEdit>("mainedit", 2)->text(), QStringLiteral("777"));
-        QVERIFY(m_rig->platform.messages.empty());
 
         QTest::mouseClick(editor().closeButton(), Qt::LeftButton); // saved: no question
         QVERIFY(!editor().isVisible());
@@ -247,8 +229,12 @@ private slots:
         QCOMPARE(line(3), QStringLiteral("Armor=heavy"));
     }
 
+    // Ctrl+F's search window works only on an open editor, so it closes with it.
     void theCloseQuestionAndReopening() {
         open();
+        QTest::keyClick(&box(), Qt::Key_F, Qt::ControlModifier);
+        QPointer<halvex::ui::SearchWindow> search = editor().searchWindow();
+        QVERIFY(search && search->isVisible());
         answerClose(MessageAnswer::Cancel); // the fill on opening counts as a change
         QVERIFY(editor().isVisible());
         QCOMPARE(m_rig->platform.messages.back().text, std::string(SourceEditor::kCloseQuestion));
@@ -257,6 +243,7 @@ private slots:
         typeOnLine(3, QStringLiteral("Speed=9\n"));
         answerClose(MessageAnswer::No);
         QVERIFY(!editor().isVisible());
+        QTRY_VERIFY(search.isNull());
         QCOMPARE(m_rig->game.read("rules.ini"), std::string(kModRules));
 
         open();
@@ -270,18 +257,6 @@ private slots:
         QVERIFY(!editor().isVisible());
         QVERIFY(m_rig->game.read("rules.ini").find("\r\nSpeed=9\r\nName=Light Infantry") != std::string::npos);
         QVERIFY(m_rig->platform.messageAnswers.empty());
-    }
-
-    void findOpensTheSearchWindowWhichClosesWithTheEditor() {
-        open();
-        QTest::keyClick(&box(), Qt::Key_F, Qt::ControlModifier);
-        QPointer<halvex::ui::SearchWindow> search = editor().searchWindow();
-        QVERIFY(search && search->isVisible());
-        m_rig->platform.messageAnswers.push_back(MessageAnswer::No);
-        QTest::mouseClick(editor().closeButton(), Qt::LeftButton);
-        QTRY_VERIFY(search.isNull());
-        QTest::mouseClick(open().findButton(), Qt::LeftButton);
-        QVERIFY(editor().searchWindow() != nullptr);
     }
 
     void onlyTheLinesShownAreColouredAndColouringIsNoEdit() {

@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include <algorithm>
 #include <string>
 
 namespace halvex::ui {
@@ -42,6 +43,10 @@ HistoryWindow::HistoryWindow(Workspace& workspace, Platform& platform, QWidget* 
     m_list->setObjectName(QStringLiteral("calist"));
     m_list->setGeometry(4, 20, 190, 138);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Rows of one size let the view place ten thousand of them without measuring each
+    // on every change; it then measures only the last row, which therefore carries the
+    // width of the widest (carryWidestOnLastRow).
+    m_list->setUniformItemSizes(true);
     m_list->viewport()->installEventFilter(this);
     connect(m_list, &QListWidget::itemChanged, this, &HistoryWindow::onItemChanged);
 
@@ -62,7 +67,66 @@ HistoryWindow::HistoryWindow(Workspace& workspace, Platform& platform, QWidget* 
 }
 
 void HistoryWindow::refresh() {
-    if (m_shownRevision != m_workspace.changes().revision()) fill();
+    const ChangeList& changes = m_workspace.changes();
+    if (m_shownRevision == changes.revision()) return;
+    // One edit behind, as after every keystroke: redraw that one row, so a keystroke
+    // costs the same with ten pending edits or ten thousand.
+    const std::optional<std::size_t> row = changes.lastChangedRow();
+    if (m_shownRevision && *m_shownRevision + 1 == changes.revision() && row && showRow(*row)) {
+        m_shownRevision = changes.revision();
+        return;
+    }
+    fill();
+}
+
+bool HistoryWindow::showRow(std::size_t row) {
+    const auto& entries = m_workspace.changes().entries();
+    const auto count = static_cast<std::size_t>(m_list->count());
+    const bool rewritten = row < count && entries.size() == count;
+    const bool added = row == count && entries.size() == count + 1;
+    if (!rewritten && !added) return false;
+    const QSignalBlocker quiet(m_list);
+    showEntry(row < count ? m_list->item(static_cast<int>(row)) : newRow(), entries[row]);
+    const int widest = m_widestRow;
+    measureRow(static_cast<int>(row));
+    // Only a new last row or a wider widest row touch the carried width: a change of
+    // it makes the view lay out every row again.
+    if (added) {
+        carryWidestOnLastRow(static_cast<int>(count) - 1);
+    } else if (m_widestRow > widest) {
+        carryWidestOnLastRow(-1);
+        m_list->doItemsLayout();
+    }
+    return true;
+}
+
+void HistoryWindow::measureRow(int row) {
+    const QListWidgetItem* item = m_list->item(row);
+    const int textWidth = m_list->fontMetrics().horizontalAdvance(item->text());
+    if (m_rowHeight == 0) {
+        // Check box and margins, once, from a row that carries no width yet.
+        const QSize natural = m_list->sizeHintForIndex(m_list->model()->index(row, 0));
+        m_rowHeight = natural.height();
+        m_rowPadding = natural.width() - textWidth;
+    }
+    m_widestRow = std::max(m_widestRow, textWidth + m_rowPadding);
+}
+
+void HistoryWindow::carryWidestOnLastRow(int previousLast) {
+    const int last = m_list->count() - 1;
+    if (previousLast >= 0 && previousLast < last) m_list->item(previousLast)->setSizeHint(QSize());
+    if (last >= 0) m_list->item(last)->setSizeHint(QSize(m_widestRow, m_rowHeight));
+}
+
+QListWidgetItem* HistoryWindow::newRow() {
+    auto* item = new QListWidgetItem(m_list);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    return item;
+}
+
+void HistoryWindow::showEntry(QListWidgetItem* item, const ChangeEntry& entry) {
+    item->setText(toQString(entry.text));
+    item->setCheckState(entry.ticked ? Qt::Checked : Qt::Unchecked);
 }
 
 void HistoryWindow::fill() {
@@ -70,11 +134,12 @@ void HistoryWindow::fill() {
     const int current = m_list->currentRow();
     const QSignalBlocker quiet(m_list);
     m_list->clear();
+    m_widestRow = 0;
     for (const ChangeEntry& entry : entries) {
-        auto* item = new QListWidgetItem(toQString(entry.text), m_list);
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        item->setCheckState(entry.ticked ? Qt::Checked : Qt::Unchecked);
+        showEntry(newRow(), entry);
+        measureRow(m_list->count() - 1);
     }
+    carryWidestOnLastRow(-1);
     if (current >= 0 && current < m_list->count()) m_list->setCurrentRow(current);
     m_shownRevision = m_workspace.changes().revision();
 }

@@ -4,6 +4,7 @@
 #include "core/platform/Platform.h"
 #include "ui/tools/ToolWindow.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -24,7 +25,8 @@ public:
 
     HistoryWindow(Workspace& workspace, Platform& platform, QWidget* parent = nullptr);
 
-    // Re-reads the change list when it changed since it was last shown.
+    // Shows the change list as it is now: only the row that changed when the list is
+    // one change ahead of what is shown, every row otherwise.
     void refresh();
     // Places the window where the settings document's "History" block says; a missing
     // or unreadable coordinate keeps the current one.
@@ -49,6 +51,13 @@ protected:
 
 private:
     void fill();
+    // Redraws one row, or adds it after the last; false when the list shows too few rows for that.
+    bool showRow(std::size_t row);
+    QListWidgetItem* newRow();
+    static void showEntry(QListWidgetItem* item, const ChangeEntry& entry);
+    void measureRow(int row);
+    // Moves the widest row's width from the row that was last to the one that is now.
+    void carryWidestOnLastRow(int previousLast);
     void storePosition();
     void enterHelpMode();
     void onItemChanged(QListWidgetItem* item);
@@ -59,6 +68,9 @@ private:
     QPushButton* m_report = nullptr;
     QPushButton* m_save = nullptr;
     std::optional<std::uint64_t> m_shownRevision;
+    int m_widestRow = 0; // the widest row's natural width, in pixels
+    int m_rowHeight = 0;  // 0 until a row was measured
+    int m_rowPadding = 0; // a row's width beyond its text
     bool m_helpMode = false;
 };
 

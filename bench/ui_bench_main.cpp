@@ -1,10 +1,8 @@
-#pragma once
-
+// The main of every window benchmark: windows need the application object, headless.
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-// The main of a benchmark of windows: they need an application object, offscreen.
-inline int runWindowBenchmarks(int argc, char** argv) {
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
