@@ -4,10 +4,20 @@
 // client that plays another user in the room.
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 
 namespace halvex::testing {
+
+// A port on 127.0.0.1 that nobody listens on: one the system handed out and took back.
+inline quint16 unusedLocalPort() {
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
 
 class ChatServerProcess {
 public:
@@ -40,13 +50,15 @@ private:
 
 class ChatPeer {
 public:
-    // Connects, answers the name prompt and waits until the server has put it in a room.
-    bool logIn(quint16 port, const QByteArray& name) {
+    // Connects and answers the name prompt with `name`.
+    bool answerPrompt(quint16 port, const QByteArray& name) {
         m_socket.connectToHost(QStringLiteral("127.0.0.1"), port);
         if (!waitFor("Give me a name: ")) return false;
         send(name + "\r\n");
-        return waitFor("Channel: main");
+        return true;
     }
+    // Answers the prompt and waits until the server has put it in a room.
+    bool logIn(quint16 port, const QByteArray& name) { return answerPrompt(port, name) && waitFor("Channel: main"); }
     void send(const QByteArray& line) {
         m_socket.write(line);
         m_socket.flush();

@@ -35,15 +35,6 @@ halvex::online::ServerAddresses servers(quint16 chatPort) {
     return addresses;
 }
 
-// A port nobody listens on: one the system handed out and took back.
-quint16 closedPort() {
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
-
 QStringList texts(const QListWidget& list) {
     QStringList found;
     for (int i = 0; i < list.count(); ++i) found << list.item(i)->text();
@@ -191,7 +182,7 @@ private slots:
     }
 
     void refusedConnectionIsReported() {
-        const quint16 port = closedPort();
+        const quint16 port = halvex::testing::unusedLocalPort();
         QVERIFY(port != 0);
         open(port);
         type(QStringLiteral("too early"));

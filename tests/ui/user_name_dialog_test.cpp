@@ -5,6 +5,7 @@
 #include "ui/online/ChatWindow.h"
 #include "ui/online/UserNameDialog.h"
 
+#include "fakes/ChatServerProcess.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/Screenshot.h"
 #include "fakes/TempDir.h"
@@ -56,14 +57,6 @@ private:
     QByteArray m_body;
 };
 
-quint16 closedPort() {
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
-
 } // namespace
 
 class UserNameDialogTest : public QObject {
@@ -77,7 +70,7 @@ class UserNameDialogTest : public QObject {
     // Settings whose web server is `web`; the chat goes to a port where nobody listens.
     void useWebServer(const std::string& web) {
         m_workspace->setSettings("Settings {\r\nPath: C:\\westwood\\sun;\r\n}\r\n\r\nServers {\r\nWeb: " + web +
-                                 ";\r\nChat: 127.0.0.1;\r\nChatPort: " + std::to_string(closedPort()) + ";\r\n}");
+                                 ";\r\nChat: 127.0.0.1;\r\nChatPort: " + std::to_string(halvex::testing::unusedLocalPort()) + ";\r\n}");
     }
     // A web folder of the test's own whose version file holds `version`.
     std::string webFolderWith(std::string_view version) const {
@@ -191,7 +184,7 @@ private slots:
     }
     void unreachableVersionFileOpensNothing() {
         QFETCH(bool, overHttp);
-        useWebServer(overHttp ? "http://127.0.0.1:" + std::to_string(closedPort())
+        useWebServer(overHttp ? "http://127.0.0.1:" + std::to_string(halvex::testing::unusedLocalPort())
                               : halvex::online::fileAddress(m_program->path() / "nowhere"));
         open();
         QSignalSpy opened(m_dialog.data(), &UserNameDialog::chatOpened);
