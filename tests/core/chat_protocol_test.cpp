@@ -102,12 +102,6 @@ TEST(ChatProtocol, ReturnAnywhereSendsAnEmptyLine) {
     EXPECT_TRUE(parseAs("press return").empty());
 }
 
-TEST(ChatProtocol, ClientLines) {
-    EXPECT_EQ(sayLine("Nod rules"), ".say Nod rules\r\n");
-    EXPECT_EQ(tellLine("Slavik", "hi there"), ".tell Slavik hi there\r\n");
-    EXPECT_EQ(goLine("tech-support"), ".go tech-support\r\n");
-}
-
 TEST(ChatLineSplitter, JoinsPiecesAndSplitsRunsIntoLines) {
     ChatLineSplitter splitter;
     EXPECT_TRUE(splitter.feed("bob sa").empty());
