@@ -6,13 +6,13 @@ WERROR ?= $(if $(CI),ON,OFF)
 SANITIZE ?= OFF
 CMAKE_FLAGS ?=
 
-DEB_PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
+DEB_PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev \
                 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-liberation2
 
 BIN_DIR := $(BUILD_DIR)/bin
 SAMPLE_GAME := $(CURDIR)/examples/game
 
-.PHONY: run program test build configure deps asan clean
+.PHONY: run program test build configure deps asan clean chat-server
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -47,6 +47,13 @@ run: program
 	  echo "Created $(BIN_DIR)/settings.iff for the sample game in $(SAMPLE_GAME)"; \
 	fi
 	cd $(BIN_DIR) && ./halvex
+
+# A chat server for Halvex Online on this machine: `make chat-server [CHAT_PORT=1441]`.
+# It listens on every address, so a group can point its copies of Halvex at it.
+CHAT_PORT ?= 1441
+chat-server: configure
+	cmake --build $(BUILD_DIR) --target halvex-chat-server
+	$(BIN_DIR)/halvex-chat-server --port $(CHAT_PORT)
 
 asan:
 	$(MAKE) test BUILD_DIR=build-asan SANITIZE=ON BUILD_TYPE=Debug

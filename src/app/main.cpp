@@ -4,6 +4,8 @@
 #include "ui/QtPlatform.h"
 
 int main(int argc, char* argv[]) {
+    // The embedded web views share the window's graphics context only when asked before start.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     halvex::ui::Application app(argc, argv);
     halvex::ui::Application::setApplicationName(QStringLiteral("Halvex"));
 

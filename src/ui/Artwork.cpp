@@ -983,4 +983,13 @@ QPixmap Artwork::actionMark()
     });
 }
 
+QPixmap Artwork::roomMarker()
+{
+    return paintedMark([](QPainter& painter) {
+        painter.setPen(outline(QColor(20, 90, 20)));
+        painter.setBrush(vertical(2.0, 14.0, QColor(150, 240, 120), QColor(40, 160, 40)));
+        painter.drawPolygon(QPolygonF({QPointF(3.5, 2.5), QPointF(13.5, 8.0), QPointF(3.5, 13.5)}));
+    });
+}
+
 } // namespace halvex::ui

@@ -39,6 +39,8 @@ public:
     // and for an entry that opens something.
     static QPixmap valueMark();
     static QPixmap actionMark();
+    // 16 x 16 on a transparent ground: the chat's mark of the room the user is in.
+    static QPixmap roomMarker();
 };
 
 } // namespace halvex::ui

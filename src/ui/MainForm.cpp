@@ -4,9 +4,9 @@
 #include "core/RecentFolders.h"
 #include "core/SectionReader.h"
 #include "core/Startup.h"
-#include "core/WebAddresses.h"
 #include "core/editor/Binding.h"
 #include "core/editor/WindowTitle.h"
+#include "core/online/ServerAddresses.h"
 #include "ui/Artwork.h"
 #include "ui/LabelButton.h"
 #include "ui/NavigationList.h"
@@ -15,6 +15,8 @@
 #include "ui/TabStrip.h"
 #include "ui/Twips.h"
 #include "ui/editor/EditPanes.h"
+#include "ui/online/HelpWindow.h"
+#include "ui/online/UserNameDialog.h"
 #include "ui/source/SourceEditor.h"
 #include "ui/tools/ChangesWindow.h"
 #include "ui/tools/HistoryWindow.h"
@@ -489,12 +491,11 @@ void MainForm::followRulesOnDisk() {
 }
 
 void MainForm::showHelp(const QString& topic) {
-    // The help pages live on the maker's web server; until the help window opens them
-    // inside the program, the desktop's browser shows them.
-    const std::string address =
-        topic.isEmpty() ? web::helpIndexAddress() : web::helpTopicAddress(fromQString(topic));
-    m_lastHelpAddress = toQString(address);
-    exec(address);
+    if (m_helpWindow == nullptr) {
+        m_helpWindow = new HelpWindow(this);
+        m_helpWindow->move(geometry().center() - m_helpWindow->rect().center());
+    }
+    m_helpWindow->showHelp(online::readServerAddresses(m_workspace.settings(), m_workspace.programDirectory()), topic);
 }
 
 bool MainForm::exitSequence() {
@@ -631,7 +632,23 @@ bool MainForm::writeBackSource(std::string text) {
     return true;
 }
 
-void MainForm::openOnline() {}
+HelpWindow* MainForm::helpWindow() const {
+    return m_helpWindow;
+}
+
+UserNameDialog* MainForm::nameDialog() const {
+    return m_nameDialog;
+}
+
+void MainForm::openOnline() {
+    if (m_nameDialog == nullptr) {
+        m_nameDialog = new UserNameDialog(m_workspace, m_platform, this);
+        m_nameDialog->move(geometry().center() - m_nameDialog->rect().center());
+    }
+    m_nameDialog->show();
+    m_nameDialog->raise();
+    m_nameDialog->activateWindow();
+}
 void MainForm::openModCreator() {}
 
 } // namespace halvex::ui

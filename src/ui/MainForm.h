@@ -6,6 +6,7 @@
 #include "core/platform/Platform.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -23,12 +24,14 @@ namespace halvex::ui {
 
 class ChangesWindow;
 class EditPanes;
+class HelpWindow;
 class HistoryWindow;
 class LabelButton;
 class NavigationList;
 class ProgressBar;
 class SourceEditor;
 class TabStrip;
+class UserNameDialog;
 
 // The editor's main window, "mainform": a fixed 640 x 480 client area with the edit
 // panes at the left and the navigation list, its OK/Cancel buttons, the status label
@@ -97,7 +100,8 @@ public:
     QTimer* historyTimer() const { return m_historyTimer; }
     bool hasCustomBackground() const { return m_customBackground; }
     bool isExiting() const { return m_exiting; }
-    const QString& lastHelpAddress() const { return m_lastHelpAddress; }
+    HelpWindow* helpWindow() const;     // null while help is not open
+    UserNameDialog* nameDialog() const; // null while not open
 
     // The navigation list's events, as the widgets deliver them (positions 1-based).
     void clickEntry(int position);
@@ -166,7 +170,6 @@ private:
     bool m_customBackground = false;
     bool m_exiting = false;
     bool m_changesPlaced = false;
-    QString m_lastHelpAddress;
     NavigationList* m_menu = nullptr;
     LabelButton* m_ok = nullptr;
     LabelButton* m_cancel = nullptr;
@@ -177,6 +180,8 @@ private:
     HistoryWindow* m_history = nullptr;
     ChangesWindow* m_changes = nullptr;
     SourceEditor* m_sourceEditor = nullptr;
+    QPointer<HelpWindow> m_helpWindow;
+    QPointer<UserNameDialog> m_nameDialog;
     QTimer* m_historyTimer = nullptr;
     std::array<std::vector<ListEntry>, 3> m_objectLists;
 };

@@ -1,6 +1,10 @@
 // The main window as a user drives it: loading objects into the panes, editing them,
 // the history palette, leaving with unsaved edits, and the commands that reach the desktop.
 #include "ui/TabStrip.h"
+#include "ui/online/HelpWindow.h"
+#include "ui/online/WebView.h"
+
+#include "fakes/HelpFrame.h"
 #include "ui/tools/HistoryWindow.h"
 
 #include "fakes/EditorRig.h"
@@ -221,18 +225,29 @@ private slots:
         }
     }
 
-    void runAndHelpReachTheDesktop() {
+    void helpOpensInItsWindowAndRunReachesTheDesktop() {
+        // The bundled pages beside the program, where the default web address looks.
+        fs::copy(fs::path(HALVEX_SOURCE_DIR) / "data" / "web", m_rig->program.path() / "web", fs::copy_options::recursive);
         start();
         m_rig->form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_rig->form.get()));
         QTest::keyClick(m_rig->form.get(), Qt::Key_F1);
+        halvex::ui::HelpWindow* help = m_rig->form->helpWindow();
+        QVERIFY(help != nullptr && help->isVisible());
+        const QString index = QUrl::fromLocalFile(QString::fromStdString(
+                                  (m_rig->program.path() / "web" / "halvex" / "ihelp" / "help.html").string())).toString();
+        QCOMPARE(help->browser()->address().toString(), index);
+        QVERIFY(help->pendingTopic().isEmpty());
         m_rig->command(QStringLiteral("Halvex Help"));
+        QCOMPARE(m_rig->form->helpWindow(), help);
+
         QTest::mouseClick(m_rig->form->historyWindow()->helpButton(), Qt::LeftButton);
         QTest::mouseClick(m_rig->form->historyWindow()->changeList()->viewport(), Qt::LeftButton);
-        const auto& opened = m_rig->platform.openedDocuments;
-        QCOMPARE(opened.size(), std::size_t{3});
-        QVERIFY(opened[0].ends_with("/halvex/ihelp/help.html") && opened[1].ends_with("/halvex/ihelp/help.html"));
-        QVERIFY(opened[2].ends_with("/halvex/ihelp/thistory.html"));
+        const QString topic = index.chopped(QStringLiteral("help.html").size()) + QStringLiteral("thistory.html");
+        QTRY_VERIFY_WITH_TIMEOUT(halvex::testing::helpFrameAddress(*help) == topic, 60000);
+        QVERIFY(m_rig->platform.openedDocuments.empty());
+        QTest::mouseClick(help->closeButton(), Qt::LeftButton);
+        QTRY_VERIFY(m_rig->form->helpWindow() == nullptr);
 
         m_rig->command(QStringLiteral("Run Tiberian Sun")); // no SUN.EXE: nothing happens
         QVERIFY(m_rig->platform.startedPrograms.empty());

@@ -1,0 +1,63 @@
+#include "core/online/ProgramVersion.h"
+#include "core/online/ServerAddresses.h"
+#include "core/online/UserName.h"
+
+#include <gtest/gtest.h>
+
+namespace halvex::online {
+namespace {
+
+std::string servers(std::string_view lines) {
+    return "Settings {\r\nPath: C:\\westwood\\sun;\r\n}\r\n\r\nServers {\r\n" + std::string(lines) + "}\r\n";
+}
+
+TEST(UserName, ReservedEmptyAndUntypableNamesAreRefused) {
+    for (const auto* name : {"Tamsor", "tamsor", "SYSTEM", "wHiSpEr", ""}) {
+        EXPECT_FALSE(isAcceptableUserName(name)) << name;
+    }
+    for (const auto* name : {"Kane0", "zod", "Kane Jr", "Kane.", "Kane\r\n.say hi", "Caf\xE9"}) {
+        EXPECT_FALSE(isAcceptableUserName(name)) << name;
+    }
+    for (const auto* name : {"Kane", "Tamsor2", "Zyx", "[GDI]_Mc:Neil", "1"}) {
+        EXPECT_TRUE(isAcceptableUserName(name)) << name;
+    }
+}
+
+TEST(ProgramVersion, VersionFileIsComparedWithoutSurroundingWhiteSpaceOrCase) {
+    EXPECT_EQ(programVersionText(), "1.05");
+    for (const auto* same : {"1.05", "1.05\r\n", "  1.05\n", "1.05 \t"}) EXPECT_TRUE(isCurrentVersion(same)) << same;
+    for (const auto* other : {"1.06", "1.0.5", "1.05a", "", "<html>1.05</html>"}) {
+        EXPECT_FALSE(isCurrentVersion(other)) << other;
+    }
+}
+
+TEST(ServerAddresses, DefaultsAreTheBundledPagesAndTheLocalChatServer) {
+    const ServerAddresses addresses = readServerAddresses(servers(""), "/opt/Mod Tools/\xD0\x9C\xD0\xBE\xD0\xB4");
+    EXPECT_EQ(addresses.web, "file:///opt/Mod%20Tools/%D0%9C%D0%BE%D0%B4/web");
+    EXPECT_EQ(addresses.helpIndex(), addresses.web + "/halvex/ihelp/help.html");
+    EXPECT_EQ(addresses.helpTopic("thistory"), addresses.web + "/halvex/ihelp/thistory");
+    EXPECT_EQ(addresses.chatPage(), addresses.web + "/halvex/ads.html");
+    EXPECT_EQ(addresses.versionFile(), addresses.web + "/halvex/update.iff");
+    EXPECT_EQ(addresses.downloadPage(), addresses.web + "/halvex/update.html");
+    EXPECT_EQ(addresses.chatHost, "localhost");
+    EXPECT_EQ(addresses.chatPort, 1441);
+}
+
+TEST(ServerAddresses, SettingsOverrideWhatTheyHoldSoundly) {
+    const ServerAddresses set =
+        readServerAddresses(servers("Web: http://mods.example.org/;\r\nChat: chat.example.org;\r\nChatPort: 5000;\r\n"), "/p");
+    EXPECT_EQ(set.versionFile(), "http://mods.example.org/halvex/update.iff");
+    EXPECT_EQ(set.chatHost, "chat.example.org");
+    EXPECT_EQ(set.chatPort, 5000);
+
+    for (const auto* port : {"0", "65536", "12ab", "-1", ""}) {
+        const auto lines = "Web: javascript:alert(1);\r\nChat: a host;\r\nChatPort: " + std::string(port) + ";\r\n";
+        const ServerAddresses refused = readServerAddresses(servers(lines), "/p");
+        EXPECT_EQ(refused.web, "file:///p/web") << port;
+        EXPECT_EQ(refused.chatHost, "localhost") << port;
+        EXPECT_EQ(refused.chatPort, 1441) << port;
+    }
+}
+
+} // namespace
+} // namespace halvex::online
