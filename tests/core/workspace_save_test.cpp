@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace halvex {
 namespace {
 
@@ -38,7 +40,7 @@ TEST_F(WorkspaceSave, WritesTheFileEmptiesTheListAndReportsTheAppliedEntries) {
     EXPECT_TRUE(outcome.error.empty());
     const std::string saved = "[E1]\r\nCost=500\r\nSpeed=5\r\nArmor=heavy\r\n\r\n[E2]\r\nCost=10\r\n";
     EXPECT_EQ(game.read("Rules.INI"), saved) << "the file as the game folder spells it";
-    EXPECT_FALSE(std::filesystem::exists(game.path() / "rules.ini"));
+    EXPECT_EQ(game.names(), (std::set<std::string>{"Rules.INI", "Rules.INI.bak"}));
     EXPECT_EQ(workspace.rules().text(), saved);
     EXPECT_TRUE(workspace.changes().empty()) << "the unticked entry goes too";
     EXPECT_FALSE(workspace.hasUnsavedChanges());
