@@ -71,6 +71,7 @@ windows-test:
 	cmake --build $(WINDOWS_BUILD_DIR)
 	@# Wine's server and services are started once, away from CTest's output pipes: a test
 	@# program whose Wine starts them keeps its pipe open until they stop, seconds later.
+	mkdir -p $(WINDOWS_BUILD_DIR)/wine
 	$(WINE_ENV) wineserver -p60 </dev/null >/dev/null 2>&1
 	$(WINE_ENV) wine wineboot --init </dev/null >/dev/null 2>&1
 	cd $(WINDOWS_BUILD_DIR) && $(WINE_ENV) ctest --output-on-failure; \
