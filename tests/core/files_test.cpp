@@ -153,6 +153,26 @@ TEST(WriteAtomically, KeepsModeAndOwner) {
 #endif
 }
 
+TEST(WriteAtomically, ARefusedReplacementKeepsTheFileAndItsReadOnlyMark) {
+#ifndef _WIN32
+    GTEST_SKIP() << "POSIX replaces a read-only file by renaming over it and keeps its mode";
+#else
+    TempDir game;
+    const fs::path rules = game.write("rules.ini", kMod);
+    constexpr auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(rules, writable, fs::perm_options::remove);
+
+    const auto written = files::writeAtomically(rules, "[General]\r\nName=Forced\r\n");
+
+    EXPECT_FALSE(written.ok);
+    EXPECT_FALSE(written.error.empty());
+    EXPECT_EQ((fs::status(rules).permissions() & fs::perms::owner_write), fs::perms::none);
+    fs::permissions(rules, writable, fs::perm_options::add);
+    EXPECT_EQ(game.read("rules.ini"), kMod);
+    EXPECT_EQ(game.names(), std::set<std::string>{"rules.ini"});
+#endif
+}
+
 TEST(WriteAtomically, AFolderInTheFilesPlaceIsNamedAndNothingIsLeftBehind) {
     TempDir game;
     fs::create_directory(game.path() / "rules.ini");
