@@ -1,9 +1,32 @@
+#include "core/CommandLine.h"
 #include "core/Workspace.h"
 #include "ui/Application.h"
 #include "ui/MainForm.h"
 #include "ui/QtPlatform.h"
 
+#include <cstdio>
+#include <span>
+#include <string>
+
+namespace {
+
+int print(const std::string& text) {
+    return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // Answered before the application object exists: no display is needed to ask.
+    switch (halvex::commandLineRequest(std::span<char* const>(argv, static_cast<std::size_t>(argc)))) {
+    case halvex::CommandLineRequest::ShowVersion:
+        return print(halvex::versionText());
+    case halvex::CommandLineRequest::ShowHelp:
+        return print(halvex::helpText());
+    case halvex::CommandLineRequest::StartEditor:
+        break;
+    }
+
     // The embedded web views share the window's graphics context only when asked before start.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     halvex::ui::Application app(argc, argv);

@@ -22,16 +22,19 @@ std::string textFromPath(const fs::path& path) {
 }
 
 std::optional<fs::path> findIgnoreCase(const fs::path& dir, std::string_view name) {
-    std::error_code ec;
+    // The folder is always listed: a case-blind file system opens "rules.ini" as
+    // "Rules.INI" too, but only the listing tells the name the file really has, which is
+    // the one messages show and a rewrite keeps. Where case matters the exact name wins.
     const fs::path exact = dir / pathFromText(name);
-    if (fs::is_regular_file(exact, ec)) return exact;
     const std::string wanted = text::toLower(name);
+    std::optional<fs::path> found;
+    std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (text::toLower(textFromPath(it->path().filename())) == wanted && it->is_regular_file(ec)) {
-            return it->path();
-        }
+        if (text::toLower(textFromPath(it->path().filename())) != wanted || !it->is_regular_file(ec)) continue;
+        if (it->path() == exact) return exact;
+        if (!found) found = it->path();
     }
-    return std::nullopt;
+    return found;
 }
 
 fs::path resolveIgnoreCase(const fs::path& dir, std::string_view name) {

@@ -16,7 +16,8 @@ fs::path pathFromText(std::string_view cp1252);
 std::string textFromPath(const fs::path& path);
 
 // The entry of `dir` named `name`, compared without regard to case, so that
-// "SETTINGS.IFF" or "Rules.INI" are found on case-sensitive file systems too.
+// "SETTINGS.IFF" or "Rules.INI" are found on case-sensitive file systems too. The path
+// answered spells the name as the folder does, on every system.
 std::optional<fs::path> findIgnoreCase(const fs::path& dir, std::string_view name);
 
 // The existing entry matching `name` regardless of case, or dir/name when there is none

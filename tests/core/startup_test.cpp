@@ -95,7 +95,8 @@ TEST_F(StartupFixture, FolderNamesInAnyScriptAreStoredAndFoundOnTheNextStart) {
     // A name Windows-1252 can hold is stored in it, as it always was.
     platform.folderAnswers = {gameFolderNamed(u8"Größe")};
     startup(workspace, platform);
-    EXPECT_EQ(GetItem(program.read("settings.iff"), "Settings", "Path"), gameDir() + "/Gr\xF6\xDF" "e");
+    EXPECT_EQ(GetItem(program.read("settings.iff"), "Settings", "Path"),
+              gameDir() + static_cast<char>(fs::path::preferred_separator) + "Gr\xF6\xDF" "e");
 }
 
 TEST_F(StartupFixture, SettingsWithLfLineEndsOrAByteOrderMarkAreRead) {

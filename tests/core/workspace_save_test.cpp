@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace halvex {
 namespace {
 
@@ -35,8 +37,8 @@ struct WorkspaceSave : ::testing::Test {
 TEST_F(WorkspaceSave, WritesTheFileEmptiesTheListAndReportsInOrderAcrossSaves) {
     const auto first = workspace.saveChanges();
     EXPECT_TRUE(first.written && first.error.empty());
-    EXPECT_EQ(game.read("Rules.INI"), kSaved);
-    EXPECT_FALSE(std::filesystem::exists(game.path() / "rules.ini"));
+    EXPECT_EQ(game.read("Rules.INI"), kSaved) << "the file as the game folder spells it";
+    EXPECT_EQ(game.names(), (std::set<std::string>{"Rules.INI", "Rules.INI.bak"}));
     EXPECT_EQ(workspace.rules().text(), kSaved);
     EXPECT_TRUE(workspace.changes().empty()) << "the unticked entry goes too";
 

@@ -36,6 +36,14 @@ std::string TempDir::read(std::string_view relative) const {
     return readFile(m_path / relative);
 }
 
+std::set<std::string> TempDir::names(std::string_view relative) const {
+    std::set<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(m_path / relative)) {
+        found.insert(entry.path().filename().string());
+    }
+    return found;
+}
+
 std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path.string());

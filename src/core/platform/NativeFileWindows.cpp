@@ -140,10 +140,12 @@ std::string renameOver(const std::filesystem::path& from, const std::filesystem:
     if (::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
         return {};
     }
-    // ReplaceFileW needs an existing file to replace; a new one is simply moved in.
-    if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return lastError();
-    }
+    // Only a file that is not there yet is moved in. Any other refusal (a read-only file,
+    // one the game holds open) stands: a plain move would get past it and drop the
+    // replaced file's security and attributes.
+    const DWORD refusal = ::GetLastError();
+    if (refusal != ERROR_FILE_NOT_FOUND) return errorText(refusal);
+    if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return lastError();
     return {};
 }
 
