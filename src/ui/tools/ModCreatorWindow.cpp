@@ -73,7 +73,6 @@ ModCreatorWindow::ModCreatorWindow(Platform& platform, fs::path programDirectory
     m_list->setObjectName(QStringLiteral("ListView1"));
     m_list->setGeometry(kLabelLeft, kFieldTop + 3 * kRowHeight + 2, kClientWidth - 2 * kLabelLeft, 112);
     m_list->setToolTip(QStringLiteral("Drop the mod's files here"));
-    m_list->viewport()->installEventFilter(this);
     connect(m_list, &ModFileList::filesDropped, this, &ModCreatorWindow::addFiles);
 
     m_progress = new QProgressBar(this);
@@ -82,7 +81,7 @@ ModCreatorWindow::ModCreatorWindow(Platform& platform, fs::path programDirectory
     m_progress->hide();
 
     makeButtons();
-    connect(helpButton(), &QToolButton::clicked, this, &ModCreatorWindow::enterHelpMode);
+    offerHelpOn(m_list->viewport(), QString::fromLatin1(kHelpTopic));
 }
 
 QLineEdit* ModCreatorWindow::makeField(const char* name, const QString& label, int top) {
@@ -229,20 +228,6 @@ void ModCreatorWindow::generateModification() {
         m_progress->hide();
         report(std::string("The modification could not be generated: ") + failure.what());
     }
-}
-
-void ModCreatorWindow::enterHelpMode() {
-    setCursor(Artwork::helpCursor());
-    m_helpMode = true;
-}
-
-bool ModCreatorWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress && m_helpMode) {
-        m_helpMode = false;
-        unsetCursor();
-        emit helpRequested(QString::fromLatin1(kHelpTopic));
-    }
-    return ToolWindow::eventFilter(watched, event);
 }
 
 void ModCreatorWindow::closeClicked() {

@@ -41,14 +41,8 @@ public:
     ModFileList* fileList() const { return m_list; }
     QProgressBar* progressBar() const { return m_progress; }
     const std::vector<tools::ModFile>& files() const { return m_files; }
-    bool inHelpMode() const { return m_helpMode; }
-
-signals:
-    void helpRequested(const QString& topic);
-
 protected:
     void closeClicked() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* makeField(const char* name, const QString& label, int top);
@@ -58,13 +52,11 @@ private:
     tools::ModForm form() const;
     std::filesystem::path modsRoot() const;
     void report(const std::string& error);
-    void enterHelpMode();
 
     Platform& m_platform;
     std::filesystem::path m_programDirectory;
     std::filesystem::path m_userFolder;
     std::vector<tools::ModFile> m_files;
-    bool m_helpMode = false;
     QLineEdit* m_title = nullptr;
     QLineEdit* m_fileName = nullptr;
     QLineEdit* m_version = nullptr;
