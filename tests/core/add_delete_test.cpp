@@ -49,14 +49,6 @@ TEST(AddObject, WorksWithoutMarkerOnTheLastSectionAndAddsAMissingImage) {
     EXPECT_EQ(edit.text->find("[InfantryTypes]\r\n1=E1\r\n31=PSYCHIC\r\n4=MEDIC\r\n\r\n"), 0u);
 }
 
-TEST(AddObject, AWeaponTouchesNoTypeListAndKeepsItsImageWhenNoneIsGiven) {
-    const std::string text = "[InfantryTypes]\r\n1=E1\r\n\r\n[Laser]\r\nDamage=20\r\nImage=BEAM\r\n";
-    const auto edit = addObject(RulesText(text), {KindOption::Weapon, "Laser", "LASER2", "", ""});
-    ASSERT_TRUE(edit.text) << edit.error;
-    EXPECT_EQ(*edit.text, "[InfantryTypes]\r\n1=E1\r\n\r\n;\r\n[LASER2]\r\nDamage=20\r\nImage=BEAM\r\n\r\n"
-                          "[Laser]\r\nDamage=20\r\nImage=BEAM\r\n");
-}
-
 TEST(AddObject, RefusesAndChangesNothing) {
     const RulesText rules(kMod);
     EXPECT_EQ(addObject(rules, infantry("NEW", "GONE")).error, kTemplateMissing);

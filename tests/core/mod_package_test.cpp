@@ -63,15 +63,7 @@ TEST_F(ModPackage, AFailedCopyNamesTheFileAndLeavesNoDescriptor) {
     EXPECT_FALSE(fs::exists(program.path() / "mymod" / "mymod.mod"));
 }
 
-TEST_F(ModPackage, DroppedFilesWithOneNameAreRefusedAndTheSameFileIsTakenOnce) {
-    TempDir other;
-    bool listed = false;
-    EXPECT_EQ(dropProblem(form.files, desktop.path() / "rules.ini", listed), "");
-    EXPECT_TRUE(listed);
-    EXPECT_NE(dropProblem(form.files, other.write("RULES.INI", "x"), listed), "");
-    EXPECT_FALSE(listed);
-    EXPECT_EQ(dropProblem(form.files, other.write("sound.ini", "x"), listed), "");
-    EXPECT_FALSE(listed);
+TEST(ModFileIcons, FollowTheLastFourCharactersInAnyCase) {
     EXPECT_EQ(iconNumber("Rules.INI"), 3);
     EXPECT_EQ(iconNumber("x.JPG"), 2);
     EXPECT_EQ(iconNumber("readme.txt"), 4);

@@ -74,6 +74,7 @@ void ToolWindow::offerHelpOn(QWidget* area, const QString& topic) {
     m_helpArea = area;
     m_helpTopic = topic;
     area->installEventFilter(this);
+    if (m_help == nullptr) return;
     connect(m_help, &QToolButton::clicked, this, [this] {
         setCursor(Artwork::helpCursor());
         m_helpMode = true;
