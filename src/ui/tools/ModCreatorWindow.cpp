@@ -107,15 +107,15 @@ void ModCreatorWindow::makeButtons() {
     };
     int left = kLabelLeft;
     int index = 0;
-    for (const Button& spec : buttons) {
+    for (const Button& entry : buttons) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("Picture1_%1").arg(index++));
-        button->setIcon(style()->standardIcon(spec.picture));
+        button->setIcon(style()->standardIcon(entry.picture));
         button->setIconSize(QSize(24, 24));
-        button->setToolTip(QString::fromLatin1(spec.tip));
+        button->setToolTip(QString::fromLatin1(entry.tip));
         button->setGeometry(left, kClientHeight - 38, 32, 32);
         left += 38;
-        connect(button, &QToolButton::clicked, this, spec.action);
+        connect(button, &QToolButton::clicked, this, entry.action);
     }
 }
 
