@@ -34,6 +34,20 @@ void Workspace::loadRules(const std::filesystem::path& source, std::string bytes
     // Another game folder's rules.ini gets its own backup on its first save.
     m_backupWritten = false;
     m_rules.replace(std::move(bytes));
+    rememberTextAsStored();
+}
+
+void Workspace::rememberTextAsStored() {
+    m_storedText = m_rules.text();
+    m_storedGeneration = m_rules.generation();
+}
+
+bool Workspace::hasUnsavedText() const {
+    return m_rules.generation() != m_storedGeneration && m_rules.text() != m_storedText;
+}
+
+bool Workspace::hasUnsavedChanges() const {
+    return !m_changes.empty() || hasUnsavedText();
 }
 
 Workspace::RulesOnDisk Workspace::readRulesOnDisk() const {
@@ -96,6 +110,7 @@ SaveOutcome Workspace::saveRulesText(ChangedOnDisk whenChanged) {
     if (stopsBeforeWriting(readRulesOnDisk(), whenChanged, outcome)) return outcome;
     outcome.error = writeRules(m_rules.text());
     outcome.written = outcome.error.empty();
+    if (outcome.written) rememberTextAsStored();
     return outcome;
 }
 
@@ -105,14 +120,17 @@ bool Workspace::reloadRulesIfChanged() {
     if (!onDisk.error.empty() || !onDisk.changed) return false;
     rememberRulesOnDisk(onDisk.bytes);
     m_rules.replace(std::move(onDisk.bytes));
+    rememberTextAsStored();
     return true;
 }
 
 SaveOutcome Workspace::saveChanges(ChangedOnDisk whenChanged) {
     SaveOutcome outcome;
-    if (m_changes.empty()) return outcome;
+    const bool textChanged = hasUnsavedText();
+    if (m_changes.empty() && !textChanged) return outcome;
     outcome.attempted = true;
     RulesOnDisk onDisk = readRulesOnDisk();
+    if (textChanged && whenChanged == ChangedOnDisk::ApplyToNewText) whenChanged = ChangedOnDisk::Refuse;
     if (stopsBeforeWriting(onDisk, whenChanged, outcome)) return outcome;
 
     // The entries name sections and keys, so they apply as well to the other program's text.
@@ -124,6 +142,7 @@ SaveOutcome Workspace::saveChanges(ChangedOnDisk whenChanged) {
     if (!outcome.error.empty()) return outcome;
     outcome.written = true;
     m_rules.replace(std::move(applied.text));
+    rememberTextAsStored();
     m_changes.clear();
     m_reportRows.insert(m_reportRows.end(), std::make_move_iterator(applied.rows.begin()),
                         std::make_move_iterator(applied.rows.end()));

@@ -6,6 +6,7 @@
 #include "core/RulesText.h"
 #include "core/objects/ObjectListCache.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -79,12 +80,17 @@ public:
 
     ChangeList& changes() noexcept { return m_changes; }
     const ChangeList& changes() const noexcept { return m_changes; }
-    bool hasUnsavedChanges() const noexcept { return !m_changes.empty(); }
+    // Edits in the change list, or a rules text that differs from what was loaded or last
+    // saved (an object added or deleted makes no entry).
+    bool hasUnsavedChanges() const;
+    bool hasUnsavedText() const;
 
     // Every row saving has reported during this run, oldest first.
     const std::vector<ReportRow>& reportRows() const noexcept { return m_reportRows; }
 
-    // Applies the ticked entries and writes rules.ini. Only once the file is written do
+    // Applies the ticked entries and writes rules.ini, also with no entries when the text
+    // itself changed. With such a change, ApplyToNewText is refused like Refuse: the
+    // other program's text lacks it. Only once the file is written do
     // the rules text, the change list (emptied, unticked entries too) and the report
     // change: after a failed or refused write everything stays, so the user can retry.
     // The first write of a run keeps the file as loaded in rules.ini.bak beside it.
@@ -107,6 +113,7 @@ private:
     // Stores the text as rules.ini (after the first save's backup) and remembers the
     // bytes written; empty on success, else the message.
     std::string writeRules(std::string_view text);
+    void rememberTextAsStored();
 
     std::filesystem::path m_programDirectory;
     std::string m_settings;
@@ -120,6 +127,9 @@ private:
     // What the first write keeps in rules.ini.bak: the file as this run first read it.
     std::optional<std::string> m_rulesAsLoaded;
     bool m_backupWritten = false;
+    // The rules text as last loaded or saved, to tell a changed text from an unchanged one.
+    std::string m_storedText;
+    std::uint64_t m_storedGeneration = 0;
     ChangeList m_changes;
     std::vector<ReportRow> m_reportRows;
 };

@@ -7,6 +7,8 @@
 #include "core/editor/Binding.h"
 #include "core/editor/WindowTitle.h"
 #include "core/online/ServerAddresses.h"
+#include "core/tools/OutputFolder.h"
+#include "core/tools/StatsPage.h"
 #include "ui/Artwork.h"
 #include "ui/LabelButton.h"
 #include "ui/NavigationList.h"
@@ -18,17 +20,23 @@
 #include "ui/online/HelpWindow.h"
 #include "ui/online/UserNameDialog.h"
 #include "ui/source/SourceEditor.h"
+#include "ui/tools/AddDeleteWindow.h"
 #include "ui/tools/ChangesWindow.h"
 #include "ui/tools/HistoryWindow.h"
+#include "ui/tools/ModCreatorWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QDate>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QStandardPaths>
+#include <QTime>
 #include <QTimer>
 
 #include <exception>
@@ -415,7 +423,8 @@ void MainForm::updateTitle() {
 // ---- Saving and leaving ----
 
 bool MainForm::saverules() {
-    if (m_workspace.changes().empty()) return false;
+    // An added or deleted object makes no entry, yet is as unsaved as an edit.
+    if (!m_workspace.hasUnsavedChanges()) return false;
     m_menu->hide();
     m_progress->setWidthTwips(0);
     m_status->setText(QStringLiteral("Saving..."));
@@ -423,7 +432,11 @@ bool MainForm::saverules() {
     SaveOutcome outcome = m_workspace.saveChanges();
     std::optional<ChangedOnDisk> choice;
     if (outcome.changedOnDisk) {
-        choice = askAboutChangedRules();
+        // Edits alone can be applied to the other program's text; a text with objects
+        // added or deleted can only replace it.
+        choice = m_workspace.hasUnsavedText() ? askToOverwriteChangedRules("Halvex's text, with the objects you "
+                                                                           "added or deleted")
+                                              : askAboutChangedRules();
         if (choice) outcome = m_workspace.saveChanges(*choice);
     }
     for (std::size_t i = 0; i < outcome.missingSections.size(); ++i) message("Error is Saving!");
@@ -461,15 +474,19 @@ std::string MainForm::changedRulesNotice() const {
            " was changed by another program since Halvex last read or saved it.";
 }
 
+std::optional<ChangedOnDisk> MainForm::askToOverwriteChangedRules(std::string_view ours) {
+    const std::string question = changedRulesNotice() + "\n\nYes: overwrite it with " + std::string(ours) +
+                                 "; the other program's changes are lost.\nNo: write nothing now; your text is kept.";
+    if (m_platform.showMessage(question, MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return std::nullopt;
+    }
+    return ChangedOnDisk::Overwrite;
+}
+
 bool MainForm::savetext() {
     SaveOutcome outcome = m_workspace.saveRulesText();
     if (outcome.changedOnDisk) {
-        const std::string question = changedRulesNotice() +
-                                     "\n\nYes: overwrite it with the source text; the other program's changes "
-                                     "are lost.\nNo: write nothing now; your text is kept.";
-        if (m_platform.showMessage(question, MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes) {
-            return false;
-        }
+        if (!askToOverwriteChangedRules("the source text")) return false;
         outcome = m_workspace.saveRulesText(ChangedOnDisk::Overwrite);
     }
     if (!outcome.written) message(outcome.error, MessageIcon::Critical);
@@ -568,14 +585,114 @@ void MainForm::loadObjectLists(const std::array<int, 2>& progressSteps) {
 }
 
 void MainForm::prepareAddDelete() {
+    if (m_addDelete) m_addDelete->close();
+    m_addDelete = new AddDeleteWindow(m_workspace, m_platform, this);
     loadObjectLists({800, 1600});
     loadlist("weapons", ListTarget::Weapons);
+    offerIdsForAdding();
+    connect(m_addDelete, &AddDeleteWindow::objectAdded, this, &MainForm::showAddedObject);
+    connect(m_addDelete, &AddDeleteWindow::objectDeleted, this, [this] {
+        rulesTextReplaced();
+        loadObjectLists({800, 1600});
+        offerIdsForAdding();
+        m_menu->show();
+    });
     m_menu->show();
+    m_addDelete->move(geometry().center() - m_addDelete->rect().center());
+    m_addDelete->show();
+    m_addDelete->raise();
+    m_addDelete->activateWindow();
 }
 
-void MainForm::makeStats(const std::vector<std::string>& /*tickedStatsEntries*/) {
+AddDeleteWindow* MainForm::addDeleteWindow() const {
+    return m_addDelete;
+}
+
+ModCreatorWindow* MainForm::modCreatorWindow() const {
+    return m_modCreator;
+}
+
+void MainForm::offerIdsForAdding() {
+    std::vector<std::string> ids;
+    for (const auto target : {ListTarget::Units, ListTarget::Buildings}) {
+        for (const ListEntry& entry : objectList(target)) ids.push_back(entry.id);
+    }
+    m_addDelete->offerIds(ids);
+}
+
+void MainForm::showAddedObject(const std::string& id, const std::string& listName) {
+    offerObjectChoices();
+    clr();
+    parseini(id);
+    remoteload(id, listName);
+    updateTitle();
+    syncMenu();
+}
+
+void MainForm::advanceStatsProgress(int done, int total) {
+    if (total <= 0) return;
+    const int target = static_cast<int>(static_cast<long long>(done) * ProgressBar::kFullWidth / total);
+    // Redrawing for every object would cost more than reading it.
+    if (target > m_progress->widthTwips() + 14) {
+        m_progress->setWidthTwips(target);
+        m_progress->repaint();
+    }
+}
+
+std::string MainForm::writeStatsPage(const std::string& page) {
+    const std::filesystem::path cache =
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdU16String();
+    std::filesystem::path folder = tools::outputFolder(m_workspace.programDirectory(), cache);
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    const std::filesystem::path file = folder / std::string(tools::kStatsPageName);
+    const files::WriteResult written = files::writeText(file, page);
+    if (!written.ok) {
+        message("The stats page could not be written to " + files::textFromPath(file) + ": " + written.error,
+                MessageIcon::Critical);
+        return {};
+    }
+    return files::textFromPath(file);
+}
+
+void MainForm::makeStats(const std::vector<std::string>& tickedStatsEntries) {
     loadObjectLists({1200, 2400});
+    setOkCancelVisible(false);
+    m_progress->setWidthTwips(0);
+    m_status->setText(QStringLiteral("Generating..."));
+    repaint();
+
+    const DateTime now = m_platform.now();
+    const QLocale locale;
+    tools::StatsPage page(tickedStatsEntries,
+                          fromQString(locale.toString(QDate(now.year, now.month, now.day), QLocale::ShortFormat)),
+                          fromQString(locale.toString(QTime(now.hour, now.minute, now.second), QLocale::LongFormat)));
+    struct Pass {
+        tools::StatsPass pass;
+        ListTarget list;
+    };
+    std::vector<Pass> passes;
+    int total = 0;
+    for (const Pass& pass : {Pass{tools::StatsPass::Units, ListTarget::Units},
+                             Pass{tools::StatsPass::Structures, ListTarget::Buildings}}) {
+        if (!page.runs(pass.pass)) continue;
+        passes.push_back(pass);
+        total += static_cast<int>(objectList(pass.list).size());
+    }
+    int done = 0;
+    for (const Pass& pass : passes) {
+        for (const ListEntry& entry : objectList(pass.list)) {
+            page.adddata(m_workspace.rules(), entry.id, pass.pass);
+            advanceStatsProgress(++done, total);
+        }
+    }
+    const std::string file = writeStatsPage(page.finish());
+
+    m_status->setText(QStringLiteral("Complete"));
+    m_progress->setWidthTwips(0);
     m_menu->show();
+    m_status->setText(QStringLiteral("Loading..."));
+    if (!file.empty()) exec(file);
 }
 
 bool MainForm::settleUnsavedEditsBeforeSwitch() {
@@ -649,6 +766,18 @@ void MainForm::openOnline() {
     m_nameDialog->raise();
     m_nameDialog->activateWindow();
 }
-void MainForm::openModCreator() {}
+
+void MainForm::openModCreator() {
+    if (!m_modCreator) {
+        const std::filesystem::path userFolder =
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String();
+        m_modCreator = new ModCreatorWindow(m_platform, m_workspace.programDirectory(), userFolder, this);
+        connect(m_modCreator, &ModCreatorWindow::helpRequested, this, [this](const QString& topic) { showHelp(topic); });
+        m_modCreator->move(geometry().center() - m_modCreator->rect().center());
+    }
+    m_modCreator->show();
+    m_modCreator->raise();
+    m_modCreator->activateWindow();
+}
 
 } // namespace halvex::ui

@@ -22,7 +22,9 @@ class QTimer;
 
 namespace halvex::ui {
 
+class AddDeleteWindow;
 class ChangesWindow;
+class ModCreatorWindow;
 class EditPanes;
 class HelpWindow;
 class HistoryWindow;
@@ -97,6 +99,8 @@ public:
     HistoryWindow* historyWindow() const { return m_history; }
     ChangesWindow* changesWindow() const { return m_changes; }
     SourceEditor* sourceEditor() const { return m_sourceEditor; } // null until first opened
+    AddDeleteWindow* addDeleteWindow() const; // null while closed
+    ModCreatorWindow* modCreatorWindow() const; // null while closed
     QTimer* historyTimer() const { return m_historyTimer; }
     bool hasCustomBackground() const { return m_customBackground; }
     bool isExiting() const { return m_exiting; }
@@ -155,6 +159,14 @@ private:
     bool writeBackSource(std::string text);
     // Nothing when the user cancels.
     std::optional<ChangedOnDisk> askAboutChangedRules();
+    // Yes/No: overwrite the other program's rules.ini with `ours`; Overwrite or nothing.
+    std::optional<ChangedOnDisk> askToOverwriteChangedRules(std::string_view ours);
+    void showAddedObject(const std::string& id, const std::string& listName);
+    void offerIdsForAdding();
+    // Where temp.html goes: the program's directory, or the user's cache folder when
+    // that cannot be written. Empty after a failed write, which is reported.
+    std::string writeStatsPage(const std::string& page);
+    void advanceStatsProgress(int done, int total);
     std::string changedRulesNotice() const;
     void followRulesOnDisk();
     void message(const std::string& text, MessageIcon icon = MessageIcon::None);
@@ -182,6 +194,8 @@ private:
     SourceEditor* m_sourceEditor = nullptr;
     QPointer<HelpWindow> m_helpWindow;
     QPointer<UserNameDialog> m_nameDialog;
+    QPointer<AddDeleteWindow> m_addDelete;
+    QPointer<ModCreatorWindow> m_modCreator;
     QTimer* m_historyTimer = nullptr;
     std::array<std::vector<ListEntry>, 3> m_objectLists;
 };

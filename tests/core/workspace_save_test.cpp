@@ -135,6 +135,26 @@ TEST_F(WorkspaceSave, OnlyTheFirstSaveOfARunKeepsTheLoadedFileAsBackup) {
     EXPECT_NE(game.read("Rules.INI").find("Cost=30"), std::string::npos);
 }
 
+// An object added or deleted makes no entry: the text itself is what is unsaved.
+TEST_F(WorkspaceSave, AChangedTextIsUnsavedAndSavedWithoutEntries) {
+    workspace.changes().clear();
+    EXPECT_FALSE(workspace.hasUnsavedChanges());
+    workspace.rules().replace(kRules);
+    EXPECT_FALSE(workspace.hasUnsavedChanges()) << "the same text again is no change";
+    const std::string added = kRules + "\r\n[MODTANK]\r\nCost=900\r\n";
+    workspace.rules().replace(added);
+    EXPECT_TRUE(workspace.hasUnsavedChanges());
+    EXPECT_FALSE(workspace.reloadRulesIfChanged()) << "a reload would drop the new object";
+
+    game.write("Rules.INI", kOtherProgramsRules);
+    const auto asked = workspace.saveChanges(ChangedOnDisk::ApplyToNewText);
+    EXPECT_TRUE(asked.changedOnDisk && !asked.written) << "the other program's text lacks the object";
+    ASSERT_TRUE(workspace.saveChanges(ChangedOnDisk::Overwrite).written);
+    EXPECT_EQ(game.read("Rules.INI"), added);
+    EXPECT_FALSE(workspace.hasUnsavedChanges());
+    EXPECT_FALSE(workspace.saveChanges().attempted);
+}
+
 // Rules read from the program's folder are saved to the game folder: a rules.ini that
 // appears there meanwhile is another program's change, and the program's copy stays.
 TEST(WorkspaceLoadedElsewhere, AFileThatAppearsInTheGameFolderIsAnotherProgramsChange) {

@@ -5,6 +5,10 @@
 #include "core/Text.h"
 #include "core/editor/FieldCatalogue.h"
 #include "core/objects/ObjectListBuilder.h"
+#include "core/tools/HtmlText.h"
+#include "core/tools/ObjectAdder.h"
+#include "core/tools/ObjectRemover.h"
+#include "core/tools/StatsPage.h"
 
 #include "fakes/RealRules.h"
 #include "fakes/TempDir.h"
@@ -173,6 +177,154 @@ TEST_P(RealRules, ObjectListsHoldEveryRegisteredObjectOnceAndOnlyExistingSection
             EXPECT_TRUE(existing.count(text::toLower(entry.id))) << entry.id << " has no section";
         }
     }
+}
+
+// Sections by lower-cased name, the first of each, as plainSections reads them.
+std::map<std::string, Pairs> sectionsByLowerName(const std::map<std::string, Pairs>& sections) {
+    std::map<std::string, Pairs> lowered;
+    for (const auto& [name, pairs] : sections) lowered.emplace(text::toLower(name), pairs);
+    return lowered;
+}
+
+// The last value of `key` (any case) in the pairs, cut at a control character, as the
+// editor shows values.
+std::string valueOf(const Pairs& pairs, std::string_view key) {
+    std::string found;
+    for (const auto& [k, v] : pairs) {
+        if (!text::equalsIgnoreCase(k, key)) continue;
+        const auto control = std::find_if(v.begin(), v.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
+        found = std::string(text::trimRightSpaces(std::string_view(v).substr(0, static_cast<std::size_t>(control - v.begin()))));
+    }
+    return found;
+}
+
+bool ownedByATickableSide(std::string owner) {
+    if (text::trim(owner).empty()) return true;
+    for (std::size_t at = 0; at <= owner.size();) {
+        const std::size_t comma = std::min(owner.find(',', at), owner.size());
+        const std::string side = text::toLower(text::trim(std::string_view(owner).substr(at, comma - at)));
+        if (side == "gdi" || side == "nod" || side == "civilian") return true;
+        at = comma + 1;
+    }
+    return false;
+}
+
+TEST_P(RealRules, StatsPageWithEveryEntryHasARowPerNamedUnitAndBuildingInListOrder) {
+    const RulesText rules(testing::readFile(GetParam()));
+    const auto lists = objects::buildObjectLists(rules, objects::ListFileSet::read(fs::path(HALVEX_SOURCE_DIR) / "data"));
+    const auto sections = sectionsByLowerName(plainSections(rules.text()));
+    tools::StatsPage page({"GDI Units", "NOD Units", "GDI Structures", "NOD Structures", "Civilian Units",
+                           "Civilian Structures"},
+                          "d", "t");
+    std::string expected;
+    const std::pair<objects::ObjectKind, tools::StatsPass> passes[] = {
+        {objects::ObjectKind::Units, tools::StatsPass::Units}, {objects::ObjectKind::Buildings, tools::StatsPass::Structures}};
+    for (const auto& [kind, pass] : passes) {
+        for (const ListEntry& entry : lists.of(kind)) {
+            page.adddata(rules, entry.id, pass);
+            const auto section = sections.find(text::toLower(entry.id));
+            if (section == sections.end() || valueOf(section->second, "Name").empty()) continue;
+            std::string owner = valueOf(section->second, "Owner");
+            if (!ownedByATickableSide(owner)) continue;
+            expected += "<tr bgcolor=#0000FF><td>";
+            for (const std::string_view key : {"Name", "Cost", "Armor", "Strength", "Primary", "Speed", "Sight", "Owner",
+                                               "Prerequisite", "TechLevel"}) {
+                std::string value = valueOf(section->second, key);
+                if (key == "Owner" && value.empty()) value = "Civilian";
+                expected += tools::escapeHtml(value) + (key == "TechLevel" ? "</td></tr>\r\n" : "</td><td>");
+            }
+        }
+    }
+    const std::string built = page.finish();
+    const std::string_view head = "Tech Level&nbsp;</td></tr>";
+    const std::size_t rows = built.find(head) + head.size();
+    EXPECT_FALSE(expected.empty());
+    EXPECT_EQ(built.substr(rows), expected + "</table>");
+}
+
+// The first section a type list names that the text has.
+std::string firstRegistered(const std::map<std::string, Pairs>& sections, const std::string& registry) {
+    const auto list = sections.find(text::toLower(registry));
+    if (list == sections.end()) return {};
+    for (const auto& [key, value] : list->second) {
+        if (sections.count(text::toLower(text::trim(value)))) return std::string(text::trim(value));
+    }
+    return {};
+}
+
+long long highestOf(const Pairs& list) {
+    long long highest = 0;
+    for (const auto& [key, value] : list) {
+        const std::string number(text::trim(key));
+        if (!number.empty() && number.find_first_not_of("0123456789") == std::string::npos && number.size() < 18) {
+            highest = std::max(highest, std::stoll(number));
+        }
+    }
+    return highest;
+}
+
+TEST_P(RealRules, AddedObjectsCopyTheirTemplatesAndDeletingThemLeavesEveryOtherSection) {
+    const RulesText rules(testing::readFile(GetParam()));
+    const auto original = plainSections(rules.text());
+    const auto lowered = sectionsByLowerName(original);
+    const auto lists = objects::buildObjectLists(rules, objects::ListFileSet::read(fs::path(HALVEX_SOURCE_DIR) / "data"));
+    struct Case { tools::KindOption kind; std::string templ; };
+    std::vector<Case> cases = {{tools::KindOption::Infantry, firstRegistered(lowered, "InfantryTypes")},
+                               {tools::KindOption::Building, firstRegistered(lowered, "BuildingTypes")}};
+    if (const auto& weapons = lists.of(objects::ObjectKind::Weapons); !weapons.empty()) {
+        cases.push_back({tools::KindOption::Weapon, weapons.front().id});
+    }
+    for (const auto& [kind, templ] : cases) {
+        if (templ.empty()) continue;
+        SCOPED_TRACE(templ);
+        const auto added = tools::addObject(rules, {kind, templ, "HALVEXNEW", "Halvex New", "HALVEXART"});
+        ASSERT_TRUE(added.text) << added.error;
+        auto after = plainSections(*added.text);
+        const auto newSection = after.find("HALVEXNEW");
+        ASSERT_NE(newSection, after.end());
+        EXPECT_EQ(valueOf(newSection->second, "Image"), "HALVEXART");
+        if (!valueOf(lowered.at(text::toLower(templ)), "Name").empty()) {
+            EXPECT_EQ(valueOf(newSection->second, "Name"), "Halvex New");
+        }
+        // The new header is the last before the template's.
+        const std::size_t header = added.text->find("\n[HALVEXNEW]");
+        EXPECT_EQ(findSectionStart(*added.text, text::nextLineStart(*added.text, header + 1)),
+                  added.text->find("\n[" + templ + "]") + 1);
+        after.erase(newSection);
+        if (const auto registry = tools::typeListOf(kind); !registry.empty()) {
+            auto& list = after.at(std::string(registry));
+            const std::string entry = std::to_string(highestOf(original.at(std::string(registry))) + 1);
+            const auto line = std::find(list.begin(), list.end(), std::pair<std::string, std::string>{entry, "HALVEXNEW"});
+            ASSERT_NE(line, list.end()) << "no " << entry << "=HALVEXNEW";
+            list.erase(line);
+        }
+        EXPECT_TRUE(after == original) << "an added object changed another section";
+
+        const auto removed = tools::removeObject(RulesText(*added.text), "HALVEXNEW", tools::objectKindOf(kind));
+        ASSERT_TRUE(removed.text);
+        EXPECT_TRUE(plainSections(*removed.text) == original);
+    }
+}
+
+TEST_P(RealRules, DeletingAnObjectRemovesOnlyItsSectionAndTypeListEntries) {
+    const RulesText rules(testing::readFile(GetParam()));
+    const auto lowered = sectionsByLowerName(plainSections(rules.text()));
+    const std::string victim = firstRegistered(lowered, "InfantryTypes");
+    if (victim.empty()) GTEST_SKIP() << "no infantry";
+    const auto removed = tools::removeObject(rules, victim, objects::ObjectKind::Units);
+    ASSERT_TRUE(removed.text) << removed.error;
+    auto expected = plainSections(rules.text());
+    for (auto it = expected.begin(); it != expected.end();) {
+        it = text::equalsIgnoreCase(it->first, victim) ? expected.erase(it) : std::next(it);
+    }
+    for (const std::string registry : {"InfantryTypes", "VehicleTypes", "AircraftTypes"}) {
+        if (!expected.count(registry)) continue;
+        std::erase_if(expected[registry], [&](const auto& pair) {
+            return text::equalsIgnoreCase(text::trim(pair.second), victim);
+        });
+    }
+    EXPECT_TRUE(plainSections(*removed.text) == expected);
+    EXPECT_LT(removed.text->size(), rules.text().size());
 }
 
 std::string testNameOf(const ::testing::TestParamInfo<fs::path>& param) {

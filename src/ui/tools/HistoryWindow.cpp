@@ -47,7 +47,6 @@ HistoryWindow::HistoryWindow(Workspace& workspace, Platform& platform, QWidget* 
     // on every change; it then measures only the last row, which therefore carries the
     // width of the widest (carryWidestOnLastRow).
     m_list->setUniformItemSizes(true);
-    m_list->viewport()->installEventFilter(this);
     connect(m_list, &QListWidget::itemChanged, this, &HistoryWindow::onItemChanged);
 
     m_report = new QPushButton(QStringLiteral("Changes Report"), this);
@@ -60,7 +59,7 @@ HistoryWindow::HistoryWindow(Workspace& workspace, Platform& platform, QWidget* 
     m_save->setGeometry(120, 163, 74, 25);
     connect(m_save, &QPushButton::clicked, this, &HistoryWindow::saveRequested);
 
-    connect(helpButton(), &QToolButton::clicked, this, &HistoryWindow::enterHelpMode);
+    offerHelpOn(m_list->viewport(), QString::fromLatin1(kHelpTopic));
     connect(&dragger(), &WindowDragger::released, this, &HistoryWindow::storePosition);
 
     fill();
@@ -170,21 +169,6 @@ void HistoryWindow::storePosition() {
                                    files::textFromPath(m_workspace.settingsPath()) + ": " + written.error,
                                MessageIcon::Exclamation, MessageButtons::Ok);
     }
-}
-
-void HistoryWindow::enterHelpMode() {
-    setCursor(Artwork::helpCursor());
-    m_helpMode = true;
-}
-
-bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
-    // The click goes on to the list, so it still selects the entry under the pointer.
-    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress && m_helpMode) {
-        m_helpMode = false;
-        unsetCursor();
-        emit helpRequested(QString::fromLatin1(kHelpTopic));
-    }
-    return ToolWindow::eventFilter(watched, event);
 }
 
 void HistoryWindow::showEvent(QShowEvent* event) {

@@ -32,8 +32,6 @@ public:
     // or unreadable coordinate keeps the current one.
     void restorePosition();
 
-    bool inHelpMode() const { return m_helpMode; }
-
     QListWidget* changeList() const { return m_list; }
     QPushButton* reportButton() const { return m_report; }
     QPushButton* saveButton() const { return m_save; }
@@ -41,13 +39,11 @@ public:
 signals:
     void saveRequested();
     void changesReportRequested();
-    void helpRequested(const QString& topic);
     void closedByUser();
 
 protected:
     void closeClicked() override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fill();
@@ -59,7 +55,6 @@ private:
     // Moves the widest row's width from the row that was last to the one that is now.
     void carryWidestOnLastRow(int previousLast);
     void storePosition();
-    void enterHelpMode();
     void onItemChanged(QListWidgetItem* item);
 
     Workspace& m_workspace;
@@ -71,7 +66,6 @@ private:
     int m_widestRow = 0; // the widest row's natural width, in pixels
     int m_rowHeight = 0;  // 0 until a row was measured
     int m_rowPadding = 0; // a row's width beyond its text
-    bool m_helpMode = false;
 };
 
 } // namespace halvex::ui

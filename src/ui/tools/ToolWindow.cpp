@@ -3,6 +3,7 @@
 #include "ui/Artwork.h"
 #include "ui/tools/WindowDragger.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
@@ -67,6 +68,26 @@ void ToolWindow::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setPen(background().darker(160));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ToolWindow::offerHelpOn(QWidget* area, const QString& topic) {
+    m_helpArea = area;
+    m_helpTopic = topic;
+    area->installEventFilter(this);
+    if (m_help == nullptr) return;
+    connect(m_help, &QToolButton::clicked, this, [this] {
+        setCursor(Artwork::helpCursor());
+        m_helpMode = true;
+    });
+}
+
+bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_helpArea && event->type() == QEvent::MouseButtonPress && m_helpMode) {
+        m_helpMode = false;
+        unsetCursor();
+        emit helpRequested(m_helpTopic);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ToolWindow::closeClicked() {

@@ -26,6 +26,10 @@ public:
     QToolButton* closeButton() const { return m_close; }
     QToolButton* helpButton() const { return m_help; } // null without a help button
     WindowDragger& dragger() const { return *m_dragger; }
+    bool inHelpMode() const { return m_helpMode; }
+
+signals:
+    void helpRequested(const QString& topic);
 
 protected:
     // `caption` should begin with a blank, as every tool window title does.
@@ -34,6 +38,12 @@ protected:
     // The close button hides the window: tool windows keep what they show for the
     // whole run. Windows that must tell someone override this.
     virtual void closeClicked();
+
+    // The help button turns the pointer into the help pointer; the next press on `area`
+    // asks for help on `topic` and brings the usual pointer back. The press goes on to
+    // the area, so a list still selects the entry under the pointer.
+    void offerHelpOn(QWidget* area, const QString& topic);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     void paintEvent(QPaintEvent* event) override;
 
@@ -44,6 +54,9 @@ private:
     QToolButton* m_close = nullptr;
     QToolButton* m_help = nullptr;
     WindowDragger* m_dragger = nullptr;
+    QWidget* m_helpArea = nullptr;
+    QString m_helpTopic;
+    bool m_helpMode = false;
 };
 
 } // namespace halvex::ui
