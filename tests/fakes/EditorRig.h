@@ -10,6 +10,7 @@
 
 #include "fakes/FakePlatform.h"
 #include "fakes/TempDir.h"
+#include "fakes/WidgetTexts.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -84,12 +85,7 @@ public:
     }
 
     // Replaces a field's text keystroke by keystroke, as a user types.
-    static void type(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-    }
+    static void type(QLineEdit* edit, const QString& text) { typeInto(edit, text); }
 };
 
 } // namespace halvex::testing
