@@ -24,7 +24,6 @@ TEST(UserName, ReservedEmptyAndUntypableNamesAreRefused) {
 }
 
 TEST(ProgramVersion, VersionFileIsComparedWithoutSurroundingWhiteSpaceOrCase) {
-    EXPECT_EQ(programVersionText(), "1.05");
     for (const auto* same : {"1.05", "1.05\r\n", "  1.05\n", "1.05 \t"}) EXPECT_TRUE(isCurrentVersion(same)) << same;
     for (const auto* other : {"1.06", "1.0.5", "1.05a", "", "<html>1.05</html>"}) {
         EXPECT_FALSE(isCurrentVersion(other)) << other;

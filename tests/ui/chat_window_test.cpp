@@ -1,7 +1,7 @@
 // The chat window against the real chat server on 127.0.0.1, driven by keyboard and mouse.
-#include "core/online/ServerAddresses.h"
 #include "ui/online/ChatWindow.h"
 
+#include "fakes/BundledPages.h"
 #include "fakes/ChatServerProcess.h"
 #include "fakes/Screenshot.h"
 #include "fakes/WidgetTexts.h"
@@ -12,7 +12,6 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include <filesystem>
 #include <memory>
 
 using halvex::testing::ChatPeer;
@@ -29,14 +28,6 @@ const QColor kSilver(192, 192, 192);
 const QColor kRed(255, 0, 0);
 const QColor kCyan(0, 255, 255);
 
-halvex::online::ServerAddresses servers(quint16 chatPort) {
-    halvex::online::ServerAddresses addresses;
-    addresses.web = halvex::online::fileAddress(std::filesystem::path(HALVEX_SOURCE_DIR) / "data" / "web");
-    addresses.chatHost = "127.0.0.1";
-    addresses.chatPort = chatPort;
-    return addresses;
-}
-
 } // namespace
 
 class ChatWindowTest : public QObject {
@@ -46,7 +37,7 @@ class ChatWindowTest : public QObject {
     ChatWindow* m_window = nullptr;
 
     ChatWindow& open(quint16 port) {
-        m_window = new ChatWindow(servers(port));
+        m_window = new ChatWindow(halvex::testing::bundledPages(port));
         m_window->setOwnName("Kane");
         m_window->show();
         return *m_window;

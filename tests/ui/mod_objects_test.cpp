@@ -56,14 +56,7 @@ class ModObjectsTest : public QObject {
     void start() {
         m_rig->program.write("units.txt", ";[E1]\r\nName=Light Infantry\r\n;[MCV]\r\nName=Mobile Construction Vehicle\r\n");
         m_rig->program.write("weapons.txt", ";[M60]\r\nName=M60\r\n");
-        m_rig->open(kModRules);
-        m_rig->form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_rig->form.get()));
-    }
-
-    void showUnits() const {
-        m_rig->command(QStringLiteral("Settings"));
-        m_rig->pick(QStringLiteral("Units"));
+        QVERIFY(m_rig->openActive(kModRules));
     }
 
     // The mod's folder, named as modders name them.
@@ -80,7 +73,7 @@ private slots:
 
     void unitsListShowsTheModsObjectsEachWithItsId() {
         start();
-        showUnits();
+        m_rig->showList(QStringLiteral("Units"));
         const auto& menu = *m_rig->form->menu();
         // The section's own name wins over the list file's; MCV is not in the mod.
         QCOMPARE(texts(menu, {0, 1}), (QStringList{"Conscript|E1", "Zombie|ZOMBIE", "Zombie|SPECTRE", "Wyvern|WYVERN",
@@ -93,7 +86,7 @@ private slots:
 
     void typingLettersJumpsAndOkLoadsTheHighlightedEntry() {
         start();
-        showUnits();
+        m_rig->showList(QStringLiteral("Units"));
         auto* menu = m_rig->form->menu();
         menu->setFocus();
         QTest::keyClicks(menu, QStringLiteral("sc"));
@@ -114,7 +107,7 @@ private slots:
         QCOMPARE(texts(*m_rig->field<QComboBox>("elitecmb", halvex::editor::kNoIndex)), offered);
 
         // SPECTRE is the second "Zombie": its weapon has no section and is in no list.
-        showUnits();
+        m_rig->showList(QStringLiteral("Units"));
         m_rig->form->clickEntry(3);
         m_rig->form->pressOk();
         QCOMPARE(m_rig->field<QComboBox>("maincombo", 2)->currentText(), QStringLiteral("Plague"));
@@ -179,7 +172,7 @@ private slots:
         QCOMPARE(m_rig->form->currentSection(), std::string());
         QCOMPARE(m_rig->form->windowTitle(),
                  QStringLiteral("Halvex Editor Proffesional - ") + QString::fromStdU16String(otherMod().u16string()));
-        showUnits();
+        m_rig->showList(QStringLiteral("Units"));
         QCOMPARE(texts(*m_rig->form->menu()), QStringList{"Golem"});
     }
 
