@@ -10,10 +10,16 @@
 namespace halvex::source {
 namespace {
 
-std::vector<std::string> textsOf(std::string_view key) {
+std::vector<std::string> textsOfValues(const auto& values) {
     std::vector<std::string> texts;
-    for (const auto& value : allowedvalues(key)) texts.emplace_back(value.text);
+    for (const auto& value : values) texts.emplace_back(value.text);
     return texts;
+}
+
+std::vector<std::string> textsOf(std::string_view key) { return textsOfValues(allowedvalues(key)); }
+
+std::vector<std::string> offeredTexts(std::string_view key, const objects::ObjectLists& lists) {
+    return textsOfValues(offeredValues(key, lists));
 }
 
 // A key listed twice would hide its second list from the exact lookup.
@@ -54,18 +60,6 @@ TEST(AllowedValues, ActionEntriesAreMarkedAndStandFirst) {
 TEST(AllowedValues, ColourNumbersBecomeRedGreenBlue) {
     EXPECT_EQ(colourValueText(0x00FF00), "0,255,0");
     EXPECT_EQ(colourValueText(0x0A0B0C), "12,11,10");
-}
-
-} // namespace
-} // namespace halvex::source
-
-namespace halvex::source {
-namespace {
-
-std::vector<std::string> offeredTexts(std::string_view key, const objects::ObjectLists& lists) {
-    std::vector<std::string> texts;
-    for (const auto& value : offeredValues(key, lists)) texts.push_back(value.text);
-    return texts;
 }
 
 // A mod's own weapons, projectiles and warheads follow the table's entries, once each.

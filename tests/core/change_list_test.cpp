@@ -24,38 +24,6 @@ TEST(ChangeList, KeepsOneEntryPerSectionAndKeyWithItsLastValueAndTick) {
     EXPECT_TRUE(list.entries()[1].ticked) << "new entries are ticked";
 }
 
-TEST(ChangeList, EachChangeNamesTheOneRowItTouched) {
-    ChangeList list;
-    auto seen = list.revision();
-    // The row the latest change touched, or -1 when the revision did not grow.
-    auto changedRow = [&]() -> long {
-        if (list.revision() == seen) return -1;
-        EXPECT_EQ(list.revision(), seen + 1) << "one revision per change";
-        seen = list.revision();
-        return list.lastChangedRow() ? static_cast<long>(*list.lastChangedRow()) : -2;
-    };
-
-    list.record("E1", "Cost", "400");
-    EXPECT_EQ(changedRow(), 0);
-    list.record("E2", "Cost", "5");
-    EXPECT_EQ(changedRow(), 1);
-    list.record("e1", "cost", "450");
-    EXPECT_EQ(changedRow(), 0);
-    list.record("e1", "cost", "450");
-    list.setTicked(0, true);
-    list.setTicked(7, false);
-    EXPECT_EQ(changedRow(), -1) << "same value, same tick, an index past the end";
-    list.setTicked(1, false);
-    EXPECT_EQ(changedRow(), 1);
-    list.clear();
-    EXPECT_EQ(changedRow(), -2) << "no single row after emptying";
-    EXPECT_TRUE(list.empty());
-
-    list.record("E1", "Cost", "1");
-    EXPECT_EQ(changedRow(), 0) << "the index is emptied with the list";
-    EXPECT_EQ(list.size(), 1u);
-}
-
 TEST(ChangeList, SplitsEntriesIntoSectionPartKeyAndValue) {
     auto parts = [](std::string_view text) {
         const SplitEntry s = splitEntry(text);

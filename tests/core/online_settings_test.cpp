@@ -24,7 +24,6 @@ TEST(UserName, ReservedEmptyAndUntypableNamesAreRefused) {
 }
 
 TEST(ProgramVersion, VersionFileIsComparedWithoutSurroundingWhiteSpaceOrCase) {
-    EXPECT_EQ(programVersionText(), "1.05");
     for (const auto* same : {"1.05", "1.05\r\n", "  1.05\n", "1.05 \t"}) EXPECT_TRUE(isCurrentVersion(same)) << same;
     for (const auto* other : {"1.06", "1.0.5", "1.05a", "", "<html>1.05</html>"}) {
         EXPECT_FALSE(isCurrentVersion(other)) << other;
@@ -34,11 +33,9 @@ TEST(ProgramVersion, VersionFileIsComparedWithoutSurroundingWhiteSpaceOrCase) {
 TEST(ServerAddresses, DefaultsAreTheBundledPagesAndTheLocalChatServer) {
     const ServerAddresses addresses = readServerAddresses(servers(""), "/opt/Mod Tools/\xD0\x9C\xD0\xBE\xD0\xB4");
     EXPECT_EQ(addresses.web, "file:///opt/Mod%20Tools/%D0%9C%D0%BE%D0%B4/web");
-    EXPECT_EQ(addresses.helpIndex(), addresses.web + "/halvex/ihelp/help.html");
-    EXPECT_EQ(addresses.helpTopic("thistory"), addresses.web + "/halvex/ihelp/thistory");
+    // The help index and topics, the version file and the download page are driven by the
+    // help window's and the user-name dialog's tests; the chat page is not.
     EXPECT_EQ(addresses.chatPage(), addresses.web + "/halvex/ads.html");
-    EXPECT_EQ(addresses.versionFile(), addresses.web + "/halvex/update.iff");
-    EXPECT_EQ(addresses.downloadPage(), addresses.web + "/halvex/update.html");
     EXPECT_EQ(addresses.chatHost, "localhost");
     EXPECT_EQ(addresses.chatPort, 1441);
 }

@@ -31,62 +31,59 @@ std::string applied(const std::string& text, std::initializer_list<const char*> 
     return applyTo(text, ticked(entries)).text;
 }
 
-TEST(RulesSaver, ChangesAKeyLineInPlaceAndReportsItsOldValueWithTheComment) {
-    const auto result = applyTo(kE1, ticked({"[E1] Cost=500"}));
+struct SaveCase {
+    const char* why;
+    std::string text;
+    std::initializer_list<const char*> entries;
+    std::string expected;
+};
 
-    EXPECT_EQ(result.text, "[E1]\r\nCost=500\r\nSpeed=5\r\n\r\n[E2]\r\nCost=10\r\n");
-    EXPECT_EQ(rowsOf(result), Rows{"[E1] Cost | 300 ;price | 500"});
-    EXPECT_TRUE(result.missingSections.empty());
+TEST(RulesSaver, WritesEachEntryOnItsKeysLineOrAtTheEndOfItsSection) {
+    const SaveCase cases[] = {
+        {"the last line of a section", kE1, {"[E1] Speed=7"}, "[E1]\r\nCost=300 ;price\r\nSpeed=7\r\n\r\n[E2]\r\nCost=10\r\n"},
+        {"a new key before the blank line", kE1, {"[E1] Armor=heavy"},
+         "[E1]\r\nCost=300 ;price\r\nSpeed=5\r\nArmor=heavy\r\n\r\n[E2]\r\nCost=10\r\n"},
+        {"no blank line before the next header", "[E1]\r\nSpeed=5\r\n[E2]\r\n", {"[E1] Armor=heavy"},
+         "[E1]\r\nSpeed=5\r\nArmor=heavy\r\n[E2]\r\n"},
+        {"a section of no lines", "[E1]\r\n\r\n[E2]\r\n", {"[E1] Armor=heavy"}, "[E1]\r\nArmor=heavy\r\n\r\n[E2]\r\n"},
+        {"the next section's comment stays with it", "[E1]\r\nSpeed=5\r\n\r\n; *** Nod units ***\r\n[E2]\r\n",
+         {"[E1] Armor=heavy"}, "[E1]\r\nSpeed=5\r\nArmor=heavy\r\n\r\n; *** Nod units ***\r\n[E2]\r\n"},
+        {"the whole section up to the next header", "[E1]\r\nCost=300\r\n\r\nSpeed=5\r\n\r\n[E2]\r\n", {"[E1] Speed=7"},
+         "[E1]\r\nCost=300\r\n\r\nSpeed=7\r\n\r\n[E2]\r\n"},
+        {"of two lines of one key only the first", "[E1]\r\nCost=1\r\nCost=2\r\n", {"[E1] Cost=3"},
+         "[E1]\r\nCost=3\r\nCost=2\r\n"},
+        {"only the key's own line; its blanks and case stay",
+         "[E1]\r\nMaxCost=9\r\nCostX=1\r\n; Cost=4 was too cheap\r\nName=x Cost=2\r\ncost = 300 ;price\r\n", {"[E1] Cost=1"},
+         "[E1]\r\nMaxCost=9\r\nCostX=1\r\n; Cost=4 was too cheap\r\nName=x Cost=2\r\ncost = 1\r\n"},
+        {"a key the section lacks is not taken from the next", "[E1]\r\nMaxCost=9\r\n[E2]\r\nCost=10\r\n", {"[E1] Cost=1"},
+         "[E1]\r\nMaxCost=9\r\nCost=1\r\n[E2]\r\nCost=10\r\n"},
+        {"the section only by its header", "; see [E1] below\r\nCost=1\r\nName=[E1] Cost=2\r\n[E1]\r\nCost=300\r\n",
+         {"[E1] Cost=500"}, "; see [E1] below\r\nCost=1\r\nName=[E1] Cost=2\r\n[E1]\r\nCost=500\r\n"},
+        {"an exact header first", "[Repair]\r\nMission=1\r\n[REPAIR]\r\nCost=800\r\n", {"[REPAIR] Cost=900"},
+         "[Repair]\r\nMission=1\r\n[REPAIR]\r\nCost=900\r\n"},
+        {"without an exact header, the first", "[Repair]\r\nMission=1\r\n[REPAIR]\r\nCost=800\r\n", {"[repair] Cost=900"},
+         "[Repair]\r\nMission=1\r\nCost=900\r\n[REPAIR]\r\nCost=800\r\n"},
+        {"a last line without a break", "[E1]\r\nCost=300", {"[E1] Cost=5", "[E1] Armor=heavy"},
+         "[E1]\r\nCost=5\r\nArmor=heavy"},
+        {"a last header without a break", "[A]\r\nX=1\r\n[E1]", {"[E1] Armor=heavy"}, "[A]\r\nX=1\r\n[E1]\r\nArmor=heavy"},
+        {"a closing break stays", "[E1]\r\nCost=300\r\n", {"[E1] Armor=heavy"}, "[E1]\r\nCost=300\r\nArmor=heavy\r\n"},
+        {"bytes outside the edited line", "; head\n[E1]\nCost=1\t; tab\nSpeed=5\n\n[E2]\r\nX=1 \r\n", {"[E1] Speed=6"},
+         "; head\n[E1]\nCost=1\t; tab\nSpeed=6\n\n[E2]\r\nX=1 \r\n"},
+        {"no entries", "; head\n[E1]\nX=1 \r\n", {}, "; head\n[E1]\nX=1 \r\n"},
+        {"an LF file gains no CR", "[E1]\nCost=1\n\n[E2]\nX=1", {"[E1] Armor=heavy", "[E2] Armor=light"},
+         "[E1]\nCost=1\nArmor=heavy\n\n[E2]\nX=1\nArmor=light"},
+        {"in a mixed file each section its own", "[E1]\r\nCost=1\r\n[E2]\nX=1\n", {"[E1] Armor=heavy", "[E2] Armor=light"},
+         "[E1]\r\nCost=1\r\nArmor=heavy\r\n[E2]\nX=1\nArmor=light\n"},
+        {"after a bare header, the file's most used break", "[A]\r\nX=1\r\n[B]\nY=1\n[E1]", {"[E1] Armor=heavy"},
+         "[A]\r\nX=1\r\n[B]\nY=1\n[E1]\r\nArmor=heavy"},
+    };
+    for (const auto& [why, text, entries, expected] : cases) EXPECT_EQ(applied(text, entries), expected) << why;
 }
 
-TEST(RulesSaver, TheSectionsLastLinesAndItsBlankLinesStayInPlace) {
-    EXPECT_EQ(applied(kE1, {"[E1] Speed=7"}), "[E1]\r\nCost=300 ;price\r\nSpeed=7\r\n\r\n[E2]\r\nCost=10\r\n");
-    EXPECT_EQ(applied(kE1, {"[E1] Armor=heavy"}),
-              "[E1]\r\nCost=300 ;price\r\nSpeed=5\r\nArmor=heavy\r\n\r\n[E2]\r\nCost=10\r\n");
-    EXPECT_EQ(applied("[E1]\r\nSpeed=5\r\n[E2]\r\n", {"[E1] Armor=heavy"}),
-              "[E1]\r\nSpeed=5\r\nArmor=heavy\r\n[E2]\r\n")
-        << "no blank line before the next header";
-    EXPECT_EQ(applied("[E1]\r\n\r\n[E2]\r\n", {"[E1] Armor=heavy"}), "[E1]\r\nArmor=heavy\r\n\r\n[E2]\r\n")
-        << "a section of no lines gets the key under its header";
-    EXPECT_EQ(applied("[E1]\r\nSpeed=5\r\n\r\n; *** Nod units ***\r\n[E2]\r\n", {"[E1] Armor=heavy"}),
-              "[E1]\r\nSpeed=5\r\nArmor=heavy\r\n\r\n; *** Nod units ***\r\n[E2]\r\n")
-        << "the comment that introduces the next section stays with it";
-}
-
-TEST(RulesSaver, TheWholeSectionUpToTheNextHeaderIsSearchedAndNoKeyIsWrittenTwice) {
-    const std::string text = "[E1]\r\nCost=300\r\n\r\nSpeed=5\r\n\r\n[E2]\r\n";
-    const auto result = applyTo(text, ticked({"[E1] Speed=7"}));
-    EXPECT_EQ(result.text, "[E1]\r\nCost=300\r\n\r\nSpeed=7\r\n\r\n[E2]\r\n");
-    EXPECT_EQ(result.rows[0].oldValue, "5");
-
-    EXPECT_EQ(applied("[E1]\r\nCost=1\r\nCost=2\r\n", {"[E1] Cost=3"}), "[E1]\r\nCost=3\r\nCost=2\r\n")
-        << "of two lines of one key only the first changes";
-}
-
-TEST(RulesSaver, OnlyTheKeysOwnLineIsTheKeyLine) {
-    const std::string text = "[E1]\r\nMaxCost=9\r\nCostX=1\r\n; Cost=4 was too cheap\r\nName=x Cost=2\r\n"
-                             "cost = 300 ;price\r\n\r\n[E2]\r\nCost=10\r\n";
-    const auto result = applyTo(text, ticked({"[E1] Cost=1"}));
-
-    EXPECT_EQ(result.text, "[E1]\r\nMaxCost=9\r\nCostX=1\r\n; Cost=4 was too cheap\r\nName=x Cost=2\r\n"
-                           "cost = 1\r\n\r\n[E2]\r\nCost=10\r\n")
-        << "blanks around = and the letter case of the key are the line's own";
-    EXPECT_EQ(result.rows[0].oldValue, "300 ;price");
-
-    EXPECT_EQ(applied("[E1]\r\nMaxCost=9\r\n[E2]\r\nCost=10\r\n", {"[E1] Cost=1"}),
-              "[E1]\r\nMaxCost=9\r\nCost=1\r\n[E2]\r\nCost=10\r\n")
-        << "a key the section lacks is added to it, not taken from the next section";
-}
-
-TEST(RulesSaver, FindsTheSectionOnlyByItsHeader) {
-    const std::string text = "; see [E1] below\r\nCost=1\r\nName=[E1] Cost=2\r\n[E1]\r\nCost=300\r\n";
-    EXPECT_EQ(applied(text, {"[E1] Cost=500"}),
-              "; see [E1] below\r\nCost=1\r\nName=[E1] Cost=2\r\n[E1]\r\nCost=500\r\n");
-
-    const std::string twoCases = "[Repair]\r\nMission=1\r\n[REPAIR]\r\nCost=800\r\n";
-    EXPECT_EQ(applied(twoCases, {"[REPAIR] Cost=900"}), "[Repair]\r\nMission=1\r\n[REPAIR]\r\nCost=900\r\n");
-    EXPECT_EQ(applied(twoCases, {"[repair] Cost=900"}), "[Repair]\r\nMission=1\r\nCost=900\r\n[REPAIR]\r\nCost=800\r\n")
-        << "without an exact match, the first";
+TEST(RulesSaver, ReportsTheOldValueWithItsCommentFromTheWholeSection) {
+    EXPECT_EQ(rowsOf(applyTo(kE1, ticked({"[E1] Cost=500"}))), Rows{"[E1] Cost | 300 ;price | 500"});
+    EXPECT_EQ(rowsOf(applyTo("[E1]\r\nX=1\r\n\r\ncost = 5 ;slow\r\n[E2]\r\n", ticked({"[E1] Cost=7"}))),
+              Rows{"[E1] Cost | 5 ;slow | 7"});
 }
 
 TEST(RulesSaver, UntickedEntriesAreDroppedAndMissingSectionsReported) {
@@ -100,12 +97,6 @@ TEST(RulesSaver, UntickedEntriesAreDroppedAndMissingSectionsReported) {
     EXPECT_EQ(result.missingSections, (Rows{"[GONE]", "[GONE]"}));
 }
 
-TEST(RulesSaver, TheLastSectionWithoutAClosingLineBreak) {
-    EXPECT_EQ(applied("[E1]\r\nCost=300", {"[E1] Cost=5", "[E1] Armor=heavy"}), "[E1]\r\nCost=5\r\nArmor=heavy");
-    EXPECT_EQ(applied("[A]\r\nX=1\r\n[E1]", {"[E1] Armor=heavy"}), "[A]\r\nX=1\r\n[E1]\r\nArmor=heavy");
-    EXPECT_EQ(applied("[E1]\r\nCost=300\r\n", {"[E1] Armor=heavy"}), "[E1]\r\nCost=300\r\nArmor=heavy\r\n");
-}
-
 TEST(RulesSaver, EntriesApplyInListOrderEachOnTheResultOfTheOneBefore) {
     const auto result =
         applyTo(kE1, ticked({"[E2] Speed=9", "[E1] Armor=heavy", "[E1] Cost=400", "[E1] Sight=4", "[e1] armor=light"}));
@@ -115,12 +106,6 @@ TEST(RulesSaver, EntriesApplyInListOrderEachOnTheResultOfTheOneBefore) {
     // Rows keep the list's order, not the text's; the last reports the value the earlier entry wrote.
     EXPECT_EQ(rowsOf(result), (Rows{"[E2] Speed |  | 9", "[E1] Armor |  | heavy", "[E1] Cost | 300 ;price | 400",
                                     "[E1] Sight |  | 4", "[e1] armor | heavy | light"}));
-}
-
-TEST(RulesSaver, BytesOutsideTheEditedLinesStayAsTheyWere) {
-    const std::string text = "; head\n[E1]\nCost=1\t; tab\nSpeed=5\n\n[E2]\r\nX=1 \r\n";
-    EXPECT_EQ(applied(text, {"[E1] Speed=6"}), "; head\n[E1]\nCost=1\t; tab\nSpeed=6\n\n[E2]\r\nX=1 \r\n");
-    EXPECT_EQ(applied(text, {}), text);
 }
 
 TEST(RulesSaver, AValueCannotBreakTheLineItIsWrittenTo) {
@@ -142,17 +127,6 @@ TEST(RulesSaver, KeysThatWouldBreakTheFileAreRefusedAndTheRestApplied) {
         list.record("E1", key, "1");
     }
     EXPECT_TRUE(list.empty());
-}
-
-TEST(RulesSaver, AddedLinesEndLikeTheLineTheyFollow) {
-    EXPECT_EQ(applied("[E1]\nCost=1\n\n[E2]\nX=1", {"[E1] Armor=heavy", "[E2] Armor=light"}),
-              "[E1]\nCost=1\nArmor=heavy\n\n[E2]\nX=1\nArmor=light")
-        << "an LF file gains no CR, also after a last line without a break";
-    EXPECT_EQ(applied("[E1]\r\nCost=1\r\n[E2]\nX=1\n", {"[E1] Armor=heavy", "[E2] Armor=light"}),
-              "[E1]\r\nCost=1\r\nArmor=heavy\r\n[E2]\nX=1\nArmor=light\n")
-        << "in a mixed file each section keeps its own";
-    EXPECT_EQ(applied("[A]\r\nX=1\r\n[B]\nY=1\n[E1]", {"[E1] Armor=heavy"}), "[A]\r\nX=1\r\n[B]\nY=1\n[E1]\r\nArmor=heavy")
-        << "after a header without a break, the break most of the file uses (a tie is CRLF)";
 }
 
 TEST(RulesSaver, AByteOrderMarkHidesNoSectionAndStays) {

@@ -21,12 +21,10 @@ Pairs read(const std::string& text, std::string_view section, bool* found = null
 }
 
 TEST(SectionReader, CleansValuesOfCommentsControlCharactersAndTrailingBlanks) {
-    EXPECT_EQ(cleanValue("300 ;price"), "300");
-    EXPECT_EQ(cleanValue("Light Infantry   "), "Light Infantry");
-    EXPECT_EQ(cleanValue("5\t\t;fast"), "5");
-    EXPECT_EQ(cleanValue("   "), "");
-    EXPECT_EQ(cleanValue(";only comment"), "");
-    EXPECT_EQ(cleanValue("Caf\xE9"), "Caf\xE9") << "letters of the code page are not control characters";
+    // The last: letters of the code page are not control characters.
+    const std::pair<const char*, const char*> cases[] = {{"300 ;price", "300"}, {"Light Infantry   ", "Light Infantry"},
+        {"5\t\t;fast", "5"}, {"   ", ""}, {";only comment", ""}, {"Caf\xE9", "Caf\xE9"}};
+    for (const auto& [raw, clean] : cases) EXPECT_EQ(cleanValue(raw), clean) << raw;
 }
 
 TEST(SectionReader, ReadsEveryKeyLineOfTheSectionAndNothingElse) {

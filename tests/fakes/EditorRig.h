@@ -10,6 +10,7 @@
 
 #include "fakes/FakePlatform.h"
 #include "fakes/TempDir.h"
+#include "fakes/WidgetTexts.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -53,6 +54,12 @@ public:
         return *form;
     }
 
+    // The same, with the window active, as a user sees it: focus moves need an active window.
+    bool openActive(std::string_view rules) {
+        open(rules).activateWindow();
+        return QTest::qWaitForWindowActive(form.get());
+    }
+
     // 1-based position of the navigation entry with that text.
     int position(const QString& text) const {
         const auto found = form->menu()->findItems(text, Qt::MatchFixedString);
@@ -70,10 +77,15 @@ public:
         form->pressOk();
     }
 
-    // Settings -> the list -> the object -> OK.
-    void load(const QString& list, const QString& object) const {
+    // Settings -> the list.
+    void showList(const QString& list) const {
         command(QStringLiteral("Settings"));
         pick(list);
+    }
+
+    // Settings -> the list -> the object -> OK.
+    void load(const QString& list, const QString& object) const {
+        showList(list);
         pick(object);
     }
 
@@ -84,12 +96,7 @@ public:
     }
 
     // Replaces a field's text keystroke by keystroke, as a user types.
-    static void type(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-    }
+    static void type(QLineEdit* edit, const QString& text) { typeInto(edit, text); }
 };
 
 } // namespace halvex::testing

@@ -3,32 +3,34 @@
 #include <stdexcept>
 
 namespace halvex::testing {
+namespace {
+
+// The next scripted answer; a question nobody scripted fails the test instead of blocking it.
+template <typename Answer> Answer takeScripted(std::deque<Answer>& answers, const std::string& question) {
+    if (answers.empty()) throw std::logic_error("unscripted " + question);
+    Answer answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
 
 std::optional<std::filesystem::path>
 FakePlatform::browseForFolder(const std::string& prompt, const std::vector<std::filesystem::path>& recentFolders) {
     folderPrompts.push_back(prompt);
     offeredRecentFolders.push_back(recentFolders);
-    if (folderAnswers.empty()) throw std::logic_error("unscripted folder prompt: " + prompt);
-    auto answer = folderAnswers.front();
-    folderAnswers.pop_front();
-    return answer;
+    return takeScripted(folderAnswers, "folder prompt: " + prompt);
 }
 
 MessageAnswer FakePlatform::showMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                                         const std::string& title) {
     messages.push_back({text, icon, buttons, title});
     if (buttons == MessageButtons::Ok && messageAnswers.empty()) return MessageAnswer::Ok;
-    if (messageAnswers.empty()) throw std::logic_error("unscripted question: " + text);
-    const MessageAnswer answer = messageAnswers.front();
-    messageAnswers.pop_front();
-    return answer;
+    return takeScripted(messageAnswers, "question: " + text);
 }
 
 std::optional<int> FakePlatform::chooseColour(int /*initial*/) {
-    if (colourAnswers.empty()) throw std::logic_error("unscripted colour dialog");
-    const auto answer = colourAnswers.front();
-    colourAnswers.pop_front();
-    return answer;
+    return takeScripted(colourAnswers, "colour dialog");
 }
 
 bool FakePlatform::openDocument(const std::string& target) {

@@ -5,6 +5,7 @@
 #include "fakes/FakePlatform.h"
 #include "fakes/Screenshot.h"
 #include "fakes/TempDir.h"
+#include "fakes/WidgetTexts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -36,13 +37,7 @@ class ChangesWindowTest : public QObject {
         QVERIFY(m_workspace->saveChanges().written);
     }
 
-    QStringList rows() const {
-        QStringList texts;
-        for (const auto* row : m_window->reportList()->findItems({}, Qt::MatchContains)) {
-            texts << row->text(0) + "|" + row->text(1) + "|" + row->text(2);
-        }
-        return texts;
-    }
+    QStringList rows() const { return halvex::testing::texts(*m_window->reportList(), {0, 1, 2}); }
 
 private slots:
     void init() {

@@ -1,9 +1,10 @@
 // The chat window against the real chat server on 127.0.0.1, driven by keyboard and mouse.
-#include "core/online/ServerAddresses.h"
 #include "ui/online/ChatWindow.h"
 
+#include "fakes/BundledPages.h"
 #include "fakes/ChatServerProcess.h"
 #include "fakes/Screenshot.h"
+#include "fakes/WidgetTexts.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,11 +12,11 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include <filesystem>
 #include <memory>
 
 using halvex::testing::ChatPeer;
 using halvex::testing::ChatServerProcess;
+using halvex::testing::texts;
 using halvex::ui::ChatWindow;
 
 namespace {
@@ -27,20 +28,6 @@ const QColor kSilver(192, 192, 192);
 const QColor kRed(255, 0, 0);
 const QColor kCyan(0, 255, 255);
 
-halvex::online::ServerAddresses servers(quint16 chatPort) {
-    halvex::online::ServerAddresses addresses;
-    addresses.web = halvex::online::fileAddress(std::filesystem::path(HALVEX_SOURCE_DIR) / "data" / "web");
-    addresses.chatHost = "127.0.0.1";
-    addresses.chatPort = chatPort;
-    return addresses;
-}
-
-QStringList texts(const QListWidget& list) {
-    QStringList found;
-    for (int i = 0; i < list.count(); ++i) found << list.item(i)->text();
-    return found;
-}
-
 } // namespace
 
 class ChatWindowTest : public QObject {
@@ -50,7 +37,7 @@ class ChatWindowTest : public QObject {
     ChatWindow* m_window = nullptr;
 
     ChatWindow& open(quint16 port) {
-        m_window = new ChatWindow(servers(port));
+        m_window = new ChatWindow(halvex::testing::bundledPages(port));
         m_window->setOwnName("Kane");
         m_window->show();
         return *m_window;
@@ -100,7 +87,6 @@ private slots:
 
     void logsInAndTalksWithTheRoom() {
         open(m_server->port());
-        QCOMPARE(m_window->objectName(), QStringLiteral("mainon"));
         QVERIFY(shown().startsWith(QStringLiteral("Tamsor's Halvex Online. Version 1.0\n"
                                                   "<System> Connecting to the Halvex Server...")));
         QCOMPARE(texts(*m_window->roomList()), (QStringList{"Main Room", "Tech Support", "Editing Questions"}));

@@ -9,6 +9,7 @@
 #include "fakes/EditorRig.h"
 #include "fakes/RealRules.h"
 #include "fakes/Screenshot.h"
+#include "fakes/WidgetTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,10 +69,7 @@ class EditorFlowTest : public QObject {
     }
 
     QStringList paletteEntries() const {
-        auto* list = m_rig->form->historyWindow()->findChild<QListWidget*>(QStringLiteral("calist"));
-        QStringList texts;
-        for (int i = 0; list && i < list->count(); ++i) texts << list->item(i)->text();
-        return texts;
+        return halvex::testing::texts(*m_rig->form->historyWindow()->changeList());
     }
 
 private slots:
@@ -148,11 +146,7 @@ private slots:
         // It opens over the main window, not in a corner of the screen.
         QCOMPARE(m_rig->form->changesWindow()->geometry().center(), m_rig->form->geometry().center());
         auto* rows = m_rig->form->changesWindow()->findChild<QTreeWidget*>(QStringLiteral("itemview"));
-        QStringList reported;
-        for (int i = 0; i < rows->topLevelItemCount(); ++i) {
-            reported << rows->topLevelItem(i)->text(0) + "=" + rows->topLevelItem(i)->text(2);
-        }
-        QCOMPARE(reported, expected);
+        QCOMPARE(halvex::testing::texts(*rows, {0, 2}).replaceInStrings(QStringLiteral("|"), QStringLiteral("=")), expected);
     }
 };
 

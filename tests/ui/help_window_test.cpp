@@ -1,15 +1,14 @@
 // The help window over the bundled pages: the index, then a topic in its frame "main".
-#include "core/online/ServerAddresses.h"
 #include "ui/online/HelpWindow.h"
 #include "ui/online/WebView.h"
 
+#include "fakes/BundledPages.h"
 #include "fakes/HelpFrame.h"
 #include "fakes/Screenshot.h"
 
 #include <QLabel>
 #include <QtTest>
 
-#include <filesystem>
 #include <memory>
 
 using halvex::ui::HelpWindow;
@@ -18,19 +17,13 @@ namespace {
 
 constexpr int kPageTimeoutMs = 60000;
 
-halvex::online::ServerAddresses bundledPages() {
-    halvex::online::ServerAddresses servers;
-    servers.web = halvex::online::fileAddress(std::filesystem::path(HALVEX_SOURCE_DIR) / "data" / "web");
-    return servers;
-}
-
 } // namespace
 
 class HelpWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<HelpWindow> m_window;
-    const halvex::online::ServerAddresses m_servers = bundledPages();
+    const halvex::online::ServerAddresses m_servers = halvex::testing::bundledPages();
 
     QString topicAddress(const char* topic) const {
         return QString::fromStdString(m_servers.helpTopic(topic)) + QStringLiteral(".html");

@@ -9,12 +9,14 @@
 
 #include "fakes/EditorRig.h"
 #include "fakes/Screenshot.h"
+#include "fakes/WidgetTexts.h"
 
 #include <QComboBox>
 #include <QtTest>
 
 using halvex::MessageAnswer;
 using halvex::testing::EditorRig;
+using halvex::testing::texts;
 namespace fs = std::filesystem;
 
 Q_DECLARE_METATYPE(MessageAnswer)
@@ -39,18 +41,6 @@ constexpr std::string_view kModRules =
 
 constexpr std::string_view kOtherModRules = "[InfantryTypes]\r\n1=GOLEM\r\n\r\n[GOLEM]\r\nName=Golem\r\n";
 
-QStringList column(const QTreeWidget& menu, int index) {
-    QStringList texts;
-    for (int i = 0; i < menu.topLevelItemCount(); ++i) texts << menu.topLevelItem(i)->text(index);
-    return texts;
-}
-
-QStringList entriesOf(const QComboBox& combo) {
-    QStringList texts;
-    for (int i = 0; i < combo.count(); ++i) texts << combo.itemText(i);
-    return texts;
-}
-
 QString titleFor(const QString& object, const fs::path& folder) {
     return QStringLiteral("Halvex Editor Proffesional - ") + object + QStringLiteral(" - ") +
            QString::fromStdU16String(folder.u16string());
@@ -66,14 +56,7 @@ class ModObjectsTest : public QObject {
     void start() {
         m_rig->program.write("units.txt", ";[E1]\r\nName=Light Infantry\r\n;[MCV]\r\nName=Mobile Construction Vehicle\r\n");
         m_rig->program.write("weapons.txt", ";[M60]\r\nName=M60\r\n");
-        m_rig->open(kModRules);
-        m_rig->form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_rig->form.get()));
-    }
-
-    void showUnits() const {
-        m_rig->command(QStringLiteral("Settings"));
-        m_rig->pick(QStringLiteral("Units"));
+        QVERIFY(m_rig->openActive(kModRules));
     }
 
     // The mod's folder, named as modders name them.
@@ -90,13 +73,12 @@ private slots:
 
     void unitsListShowsTheModsObjectsEachWithItsId() {
         start();
-        showUnits();
+        m_rig->showList(QStringLiteral("Units"));
         const auto& menu = *m_rig->form->menu();
         // The section's own name wins over the list file's; MCV is not in the mod.
-        QCOMPARE(column(menu, 0), (QStringList{"Conscript", "Zombie", "Zombie", "Wyvern", "Wraith", "Scarab Tank"}));
-        QCOMPARE(column(menu, 1), (QStringList{"E1", "ZOMBIE", "SPECTRE", "WYVERN", "WRAITH", "AATNK"}));
+        QCOMPARE(texts(menu, {0, 1}), (QStringList{"Conscript|E1", "Zombie|ZOMBIE", "Zombie|SPECTRE", "Wyvern|WYVERN",
+                                                   "Wraith|WRAITH", "Scarab Tank|AATNK"}));
         QVERIFY(!menu.isColumnHidden(1));
-        QVERIFY(menu.columnWidth(1) > 0 && menu.columnWidth(0) > menu.columnWidth(1));
         halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("units-list-mod"));
         m_rig->form->pressCancel();
         QVERIFY(m_rig->form->menu()->isColumnHidden(1)); // commands have no ID
@@ -104,7 +86,7 @@ private slots:
 
     void typingLettersJumpsAndOkLoadsTheHighlightedEntry() {
         start();
-        showUnits();
+        m_rig->showList(QStringLiteral("Units"));
         auto* menu = m_rig->form->menu();
         menu->setFocus();
         QTest::keyClicks(menu, QStringLiteral("sc"));
@@ -119,21 +101,21 @@ private slots:
         start();
         m_rig->load(QStringLiteral("Units"), QStringLiteral("Conscript"));
         auto* primary = m_rig->field<QComboBox>("maincombo", 1);
-        const QStringList offered = entriesOf(*primary);
+        const QStringList offered = texts(*primary);
         QCOMPARE(offered.first(), QStringLiteral("(none)"));
         QCOMPARE(offered.mid(offered.size() - 3), (QStringList{"M60", "Claws", "SoulDrain"}));
-        QCOMPARE(entriesOf(*m_rig->field<QComboBox>("elitecmb", halvex::editor::kNoIndex)), offered);
+        QCOMPARE(texts(*m_rig->field<QComboBox>("elitecmb", halvex::editor::kNoIndex)), offered);
 
         // SPECTRE is the second "Zombie": its weapon has no section and is in no list.
-        showUnits();
+        m_rig->showList(QStringLiteral("Units"));
         m_rig->form->clickEntry(3);
         m_rig->form->pressOk();
         QCOMPARE(m_rig->field<QComboBox>("maincombo", 2)->currentText(), QStringLiteral("Plague"));
 
         m_rig->load(QStringLiteral("Weapons"), QStringLiteral("Claws"));
-        const QStringList projectiles = entriesOf(*m_rig->field<QComboBox>("weapcmb", 0));
+        const QStringList projectiles = texts(*m_rig->field<QComboBox>("weapcmb", 0));
         QCOMPARE(projectiles.mid(projectiles.size() - 2), (QStringList{"BoneShard", "GhostBeam"}));
-        QCOMPARE(entriesOf(*m_rig->field<QComboBox>("weapcmb", 1)).last(), QStringLiteral("NecroWH"));
+        QCOMPARE(texts(*m_rig->field<QComboBox>("weapcmb", 1)).last(), QStringLiteral("NecroWH"));
         QCOMPARE(m_rig->field<QComboBox>("weapcmb", 0)->currentText(), QStringLiteral("BoneShard"));
 
         // A text replaced whole (the source editor, Add/Delete) brings its own weapons.
@@ -143,7 +125,7 @@ private slots:
         m_rig->form->rulesTextReplaced();
         m_rig->load(QStringLiteral("Units"), QStringLiteral("Wyvern"));
         QCOMPARE(primary->currentText(), QStringLiteral("Fangs"));
-        QVERIFY(entriesOf(*primary).contains(QStringLiteral("Fangs")));
+        QVERIFY(texts(*primary).contains(QStringLiteral("Fangs")));
         QVERIFY(m_rig->workspace->changes().empty());
     }
 
@@ -190,8 +172,8 @@ private slots:
         QCOMPARE(m_rig->form->currentSection(), std::string());
         QCOMPARE(m_rig->form->windowTitle(),
                  QStringLiteral("Halvex Editor Proffesional - ") + QString::fromStdU16String(otherMod().u16string()));
-        showUnits();
-        QCOMPARE(column(*m_rig->form->menu(), 0), QStringList{"Golem"});
+        m_rig->showList(QStringLiteral("Units"));
+        QCOMPARE(texts(*m_rig->form->menu()), QStringList{"Golem"});
     }
 
     void recentFoldersSurviveARestart() {

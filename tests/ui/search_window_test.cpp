@@ -5,6 +5,7 @@
 
 #include "fakes/FakePlatform.h"
 #include "fakes/Screenshot.h"
+#include "fakes/WidgetTexts.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -37,24 +38,11 @@ class SearchWindowTest : public QObject {
     SearchWindow& search() const { return *m_editor->searchWindow(); }
     halvex::ui::SourceBox& box() const { return *m_editor->box(); }
 
-    void setField(QLineEdit* field, const QString& text) const {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-    }
-
     // Types the search text, presses "Do it!" and gives the rows as "text|char|line".
     QStringList doIt(const QString& needle) const {
-        setField(search().searchField(), needle);
+        halvex::testing::typeInto(search().searchField(), needle);
         QTest::mouseClick(search().runButton(), Qt::LeftButton);
-        QStringList rows;
-        QTreeWidget& results = *search().results();
-        for (int i = 0; i < results.topLevelItemCount(); ++i) {
-            const auto* row = results.topLevelItem(i);
-            rows << row->text(0) + "|" + row->text(1) + "|" + row->text(2);
-        }
-        return rows;
+        return halvex::testing::texts(*search().results(), {0, 1, 2});
     }
 
     std::string lastMessage() const { return m_platform->messages.empty() ? "" : m_platform->messages.back().text; }
@@ -108,7 +96,7 @@ private slots:
     }
 
     void replacingChangesTheBoxInOneUndoableStep() {
-        setField(search().replaceField(), QStringLiteral("Speed=5"));
+        halvex::testing::typeInto(search().replaceField(), QStringLiteral("Speed=5"));
         QCOMPARE(doIt(QStringLiteral("speed=4")),
                  (QStringList{"Speed=5|29|2", "Speed=5 ;Speed=4 twice|78|6", "Speed=5 ;Speed=5 twice|87|6"}));
         QCOMPARE(lastMessage(), std::string("Search complete! 3 items replaced!"));

@@ -9,6 +9,7 @@
 
 #include "fakes/EditorRig.h"
 #include "fakes/Screenshot.h"
+#include "fakes/WidgetTexts.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -29,12 +30,6 @@ constexpr std::string_view kModRules = ";Scrin Invasion mod 0.3\r\n\r\n"
                                        "[ScrinTank] ;heavy walker\r\nName=Scrin D\xE9vastateur\xA0II\r\n"
                                        "Strength=900\nCost=1400\r\n\r\n"
                                        "[ScrinLaser]\r\nDamage=90\r\nWarhead=ScrinWH\r\n";
-
-QStringList rowsOf(const QListWidget& list) {
-    QStringList rows;
-    for (int i = 0; i < list.count(); ++i) rows << list.item(i)->text();
-    return rows;
-}
 
 QStringList textsOf(std::string_view key) {
     QStringList texts;
@@ -103,7 +98,7 @@ private slots:
         QVERIFY(!values().isVisible());
         QTest::keyClick(&box(), Qt::Key_Equal);
         QVERIFY(values().isVisible());
-        QCOMPARE(rowsOf(values()), textsOf("Primary"));
+        QCOMPARE(halvex::testing::texts(values()), textsOf("Primary"));
 
         // One line below the cursor's line, two cells right of the "=" typed.
         const QRect equals = box().cursorRect(); // the cursor now stands right after the "="

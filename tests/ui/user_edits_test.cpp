@@ -49,9 +49,7 @@ class UserEditsTest : public QObject {
                                           ";[E4]\r\nName=Sniper\r\n");
         m_rig->program.write("buildings.txt", ";[GAHPAD]\r\nName=Helipad\r\n");
         m_rig->program.write("weapons.txt", ";[Minigun]\r\nName=Minigun\r\n;[PlasmaRifle]\r\nName=Plasma\r\n");
-        m_rig->open(kModRules);
-        m_rig->form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_rig->form.get()));
+        QVERIFY(m_rig->openActive(kModRules));
     }
 
     QWidget* widgetOf(const editor::FieldSpec& field) const { return m_rig->form->panes().field(field.array, field.index); }
@@ -105,8 +103,6 @@ class UserEditsTest : public QObject {
         }
     }
 
-    void verifyNothingRecorded() const { QVERIFY(m_rig->workspace->changes().empty()); }
-
 private slots:
     void init() { m_rig = std::make_unique<EditorRig>(); }
     void cleanup() { m_rig.reset(); }
@@ -121,7 +117,7 @@ private slots:
             m_rig->load(list, name);
             verifyFieldsShowTheFile(section);
             visitEveryTab();
-            verifyNothingRecorded();
+            QVERIFY(m_rig->workspace->changes().empty());
             verifyFieldsShowTheFile(section);
         }
         QVERIFY(!m_rig->form->saverules());
@@ -189,8 +185,7 @@ private slots:
     void unreadableListFileIsReportedAndTheProgramGoesOn() {
         std::filesystem::create_directory(m_rig->program.path() / "units.txt");
         m_rig->open(kModRules);
-        m_rig->command(QStringLiteral("Settings"));
-        m_rig->pick(QStringLiteral("Units"));
+        m_rig->showList(QStringLiteral("Units"));
         QCOMPARE(m_rig->platform.messages.size(), std::size_t{1});
         const std::string& text = m_rig->platform.messages.front().text;
         QVERIFY2(text.find("units.txt") != std::string::npos && text.find("folder") != std::string::npos, text.c_str());

@@ -136,7 +136,16 @@ private slots:
         QVERIFY(!std::filesystem::exists(m_program->path() / "settings.iff"));
     }
 
+    // The version file ends in its own line break, over file: and over http://.
+    void currentVersionOpensTheChatAndKeepsTheName_data() {
+        QTest::addColumn<bool>("overHttp");
+        QTest::newRow("file") << false;
+        QTest::newRow("http") << true;
+    }
     void currentVersionOpensTheChatAndKeepsTheName() {
+        QFETCH(bool, overHttp);
+        VersionServer web("1.05\n");
+        if (overHttp) useWebServer(web.address());
         open();
         ChatWindow* chat = logInAndWaitForChat(QStringLiteral("Kane"));
         QVERIFY(chat != nullptr);
@@ -144,7 +153,7 @@ private slots:
         QCOMPARE(chat->ownName(), std::string("Kane"));
         QVERIFY(chat->isVisible());
         QTRY_VERIFY(m_dialog.isNull()); // closed and gone
-        QVERIFY(m_platform.openedDocuments.empty());
+        QVERIFY(m_platform.openedDocuments.empty() && m_platform.messages.empty());
         QCOMPARE(halvex::GetItem(m_program->read("settings.iff"), "Halvex Online", "Username"), "Kane");
 
         // Offered on the next opening, and after a restart that reads settings.iff again.
@@ -165,16 +174,6 @@ private slots:
         QCOMPARE(m_platform.openedDocuments,
                  std::vector<std::string>{halvex::online::fileAddress(m_program->path() / "site") + "/halvex/update.html"});
         QVERIFY(!std::filesystem::exists(m_program->path() / "settings.iff"));
-    }
-
-    void versionOverHttpIsCheckedTheSameWay() {
-        VersionServer web("1.05\n");
-        useWebServer(web.address());
-        open();
-        ChatWindow* chat = logInAndWaitForChat(QStringLiteral("Umagon"));
-        QVERIFY(chat != nullptr);
-        delete chat;
-        QVERIFY(m_platform.messages.empty());
     }
 
     void unreachableVersionFileOpensNothing_data() {
