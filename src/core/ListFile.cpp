@@ -11,6 +11,11 @@ std::vector<ListEntry> parseListFile(std::string_view text) {
     while (start != std::string_view::npos) {
         const std::size_t close = text.find(']', start);
         if (close == std::string_view::npos) break;
+        // An id ends on its own line; a ";[" whose "]" stands on a later line is no entry.
+        if (text.substr(start, close - start).find_first_of("\r\n") != std::string_view::npos) {
+            start = text.find(";[", start + 2);
+            continue;
+        }
         const std::size_t next = text.find(";[", close);
         // A "Name=" beyond the next entry's id belongs to that entry, not to this one.
         const std::string_view own = text.substr(close, next == std::string_view::npos ? text.npos : next - close);

@@ -22,6 +22,8 @@ TEST(ListFile, ANameCountsOnlyBeforeTheNextEntry) {
                             "\r\nName=Epsilon"),
               (std::vector<ListEntry>{{"Alpha", "A"}, {"B", "B"}, {"Gamma", "C"}, {"D", "D"}, {"Epsilon", "E"}}));
     EXPECT_TRUE(parseListFile("").empty());
+    // A ";[" whose "]" stands on a later line opens no entry (found by fuzzing).
+    EXPECT_EQ(parseListFile(";[broken\r\n;[BK]\r\nName=Bike\r\n"), (std::vector<ListEntry>{{"Bike", "BK"}}));
 }
 
 TEST(ListFile, FindsTheFileRegardlessOfCaseAndNamesAMissingOne) {
