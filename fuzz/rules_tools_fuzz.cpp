@@ -28,11 +28,6 @@ std::vector<std::string_view> linesOf(std::string_view text) {
     return lines;
 }
 
-bool isHeaderOf(std::string_view line, std::string_view id) {
-    const std::string_view shown = text::lineAt(line, 0);
-    return shown.starts_with('[') && text::startsWithIgnoreCase(shown.substr(1), id);
-}
-
 // Over every list of that name: a name holding the marker may make another one the
 // marked list.
 std::size_t entriesNamingIn(const RulesText& rules, KindOption kind, std::string_view id) {
@@ -92,7 +87,7 @@ bool namesId(std::string_view line, std::string_view id) {
 // entries naming it.
 bool mayGo(std::string_view line, std::string_view id, bool own) {
     const std::string_view shown = text::trim(text::lineAt(line, 0));
-    return own || shown.empty() || shown.starts_with(';') || namesId(line, id) || isHeaderOf(line, id);
+    return own || shown.empty() || shown.starts_with(';') || namesId(line, id);
 }
 
 // Whole lines only go, and every line that may not go is still there as often as before.
