@@ -95,5 +95,18 @@ TEST(DeleteObject, TheLastSectionAndAnAddedObjectComeOutWhole) {
     EXPECT_FALSE(removeObject(RulesText(kMod), "GONE", objects::ObjectKind::Units).text);
 }
 
+TEST(AddDeleteObject, AByteOrderMarkStaysFirst) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string withBom = bom + "[E1]\r\nName=Rifle\r\n\r\n[InfantryTypes]\r\n1=E1\r\n";
+    const auto added = addObject(RulesText(withBom), infantry("STORM"));
+    ASSERT_TRUE(added.text) << added.error;
+    EXPECT_EQ(added.text->find(bom + ";Storm Trooper\r\n[STORM]\r\n"), 0u);
+    EXPECT_TRUE(RulesText(*added.text).findSection("E1"));
+
+    const auto removed = removeObject(RulesText(withBom), "E1", objects::ObjectKind::Units);
+    ASSERT_TRUE(removed.text) << removed.error;
+    EXPECT_EQ(*removed.text, bom + "[InfantryTypes]\r\n");
+}
+
 } // namespace
 } // namespace halvex::tools

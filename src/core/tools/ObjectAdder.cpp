@@ -62,7 +62,7 @@ Insertion newSection(std::string_view text, const SectionSpan& templ, const NewO
     const std::string name = oneLine(object.name);
     replaceValue(lines, "Name=", name);
 
-    Insertion insertion{describedStart(text, lineStartOf(text, templ.header)), {}};
+    Insertion insertion{objectStart(text, templ.header), {}};
     std::string& block = insertion.lines;
     block = ";" + name + std::string(lb) + "[" + object.id + "]" + std::string(lb);
     for (const std::string& line : lines) block += line + std::string(lb);
