@@ -53,6 +53,10 @@ bool onlyInserted(std::string_view before, std::string_view after) {
     return kept.empty() || after.substr(prefix, after.size() - prefix - suffix).find(kept) != std::string_view::npos;
 }
 
+bool keepsByteOrderMark(std::string_view before, std::string_view after) {
+    return !before.starts_with(kUtf8Bom) || after.starts_with(kUtf8Bom);
+}
+
 void checkAdd(const RulesText& rules, const NewObject& object) {
     const RulesEdit edit = addObject(rules, object);
     FUZZ_CHECK(edit.text.has_value() == edit.error.empty());
@@ -60,7 +64,9 @@ void checkAdd(const RulesText& rules, const NewObject& object) {
     const RulesText added(*edit.text);
     FUZZ_CHECK(added.text().size() > rules.text().size());
     FUZZ_CHECK(onlyInserted(rules.text(), added.text()));
+    FUZZ_CHECK(keepsByteOrderMark(rules.text(), added.text()));
     FUZZ_CHECK(added.findSection(object.id).has_value());
+    FUZZ_CHECK(added.findSection(object.templateId).has_value());
     if (!typeListOf(object.kind).empty()) {
         const std::size_t entriesBefore = entriesNamingIn(rules, object.kind, object.id);
         FUZZ_CHECK(entriesNamingIn(added, object.kind, object.id) == entriesBefore + 1);
@@ -90,19 +96,22 @@ bool mayGo(std::string_view line, std::string_view id, bool own) {
     return own || shown.empty() || shown.starts_with(';') || namesId(line, id);
 }
 
-// Whole lines only go, and every line that may not go is still there as often as before.
+// The mark stays first; behind it whole lines only go, and every line that may not go
+// is still there as often as before.
 void checkRemove(const RulesText& rules, std::string_view id, objects::ObjectKind kind) {
     const RulesEdit edit = removeObject(rules, id, kind);
     FUZZ_CHECK(edit.text.has_value() == edit.error.empty());
     if (!edit.text) return;
+    FUZZ_CHECK(keepsByteOrderMark(rules.text(), *edit.text));
+    const std::size_t markSize = rules.text().starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
     const auto span = rules.findSection(id);
-    const std::vector<std::string_view> before = linesOf(rules.text());
-    const std::vector<std::string_view> after = linesOf(*edit.text);
+    const std::vector<std::string_view> before = linesOf(std::string_view(rules.text()).substr(markSize));
+    const std::vector<std::string_view> after = linesOf(std::string_view(*edit.text).substr(markSize));
     FUZZ_CHECK(isSubsequence(after, before));
     std::map<std::string_view, long> staying;
-    std::size_t at = 0;
+    std::size_t at = markSize;
     for (const std::string_view line : before) {
-        if (!mayGo(line, id, at >= span->header && at < span->end)) ++staying[line];
+        if (!mayGo(line, id, at + line.size() > span->header && at < span->end)) ++staying[line];
         at += line.size();
     }
     for (const std::string_view line : after) --staying[line];
