@@ -61,6 +61,14 @@ TEST(AddObject, RefusesAndChangesNothing) {
     }
     const RulesText noList("[E1]\r\nName=Rifle\r\n");
     EXPECT_NE(addObject(noList, infantry("NEW")).error.find("[InfantryTypes]"), std::string::npos);
+    // One above the highest number would wrap round.
+    const RulesText fullList("[InfantryTypes]\r\n9223372036854775807=E1\r\n[E1]\r\nName=Rifle\r\n");
+    const auto edit = addObject(fullList, infantry("NEW"));
+    EXPECT_FALSE(edit.text);
+    EXPECT_NE(edit.error.find("[InfantryTypes] has no number left"), std::string::npos) << edit.error;
+    const RulesText nearlyFull("[InfantryTypes]\r\n9223372036854775806=E1\r\n[E1]\r\nName=Rifle\r\n");
+    ASSERT_TRUE(addObject(nearlyFull, infantry("NEW")).text);
+    EXPECT_NE(addObject(nearlyFull, infantry("NEW")).text->find("9223372036854775807=NEW"), std::string::npos);
 }
 
 TEST(DeleteObject, RemovesTheSectionItsDescriptionAndItsTypeListEntries) {
@@ -85,6 +93,19 @@ TEST(DeleteObject, TheLastSectionAndAnAddedObjectComeOutWhole) {
     EXPECT_EQ(*removed.text, kMod);
 
     EXPECT_FALSE(removeObject(RulesText(kMod), "GONE", objects::ObjectKind::Units).text);
+}
+
+TEST(AddDeleteObject, AByteOrderMarkStaysFirst) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string withBom = bom + "[E1]\r\nName=Rifle\r\n\r\n[InfantryTypes]\r\n1=E1\r\n";
+    const auto added = addObject(RulesText(withBom), infantry("STORM"));
+    ASSERT_TRUE(added.text) << added.error;
+    EXPECT_EQ(added.text->find(bom + ";Storm Trooper\r\n[STORM]\r\n"), 0u);
+    EXPECT_TRUE(RulesText(*added.text).findSection("E1"));
+
+    const auto removed = removeObject(RulesText(withBom), "E1", objects::ObjectKind::Units);
+    ASSERT_TRUE(removed.text) << removed.error;
+    EXPECT_EQ(*removed.text, bom + "[InfantryTypes]\r\n");
 }
 
 } // namespace

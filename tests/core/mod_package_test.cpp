@@ -90,5 +90,19 @@ TEST_F(ModPackage, ADescriptorReadsBackAndItsCopiesGenerateInPlace) {
     EXPECT_EQ(program.read("mymod/mymod.mod"), "Draft\r\nv1.2\r\nrules.ini\r\nart.ini\r\n");
 }
 
+TEST_F(ModPackage, AListedNameNeverReachesOutOfTheModFolder) {
+    const fs::path folder = program.path() / "mymod";
+    const ModForm opened =
+        readDescriptor("Evil\r\nv1\r\n../../victim.ini\r\nsub\\x.ini\r\nrules.ini\r\n", "mymod", folder);
+    ASSERT_EQ(opened.files.size(), 1u);
+    EXPECT_EQ(opened.files[0].source, folder / "mymod-rules.ini");
+
+    form.files.push_back({"../../victim.ini", desktop.write("victim.ini", "x")});
+    const auto outcome = generateMod(form, program.path(), {});
+    EXPECT_NE(outcome.error.find("\"../../victim.ini\" cannot be a file of the mod"), std::string::npos)
+        << outcome.error;
+    EXPECT_TRUE(fs::is_empty(program.path()));
+}
+
 } // namespace
 } // namespace halvex::tools

@@ -22,6 +22,31 @@ bool isReservedDeviceName(std::string_view fileName) {
            stem[3] <= '9';
 }
 
+// Why `name` is not a plain file name on every system the game runs on; empty when it is.
+std::string plainNameProblem(std::string_view name) {
+    const std::string_view trimmed = text::trim(name);
+    if (trimmed.empty()) return "it is empty.";
+    if (trimmed == "." || trimmed == "..") return "it names a folder, not a file.";
+    const bool forbidden = std::any_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 32 || kForbiddenCharacters.find(c) != std::string_view::npos;
+    });
+    if (forbidden) return "a file name may not hold < > : \" / \\ | ? * or control characters.";
+    if (name.back() == '.' || name.back() == ' ') return "Windows drops a dot or blank at its end.";
+    if (isReservedDeviceName(name)) return "Windows keeps that name for a device.";
+    return {};
+}
+
+// A listed name becomes part of a copy's path: one that is not a plain file name could
+// reach out of the mod's folder.
+std::string listedFilesProblem(const std::vector<ModFile>& files) {
+    for (const ModFile& file : files) {
+        if (std::string reason = plainNameProblem(file.name); !reason.empty()) {
+            return "\"" + file.name + "\" cannot be a file of the mod: " + reason;
+        }
+    }
+    return {};
+}
+
 std::string quoted(const fs::path& path) {
     return files::textFromPath(path);
 }
@@ -41,7 +66,8 @@ std::string formProblem(const ModForm& form) {
     if (form.title.empty() || form.fileName.empty() || form.version.empty() || form.files.empty()) {
         return std::string(kModFieldsMissing);
     }
-    return fileNameProblem(form.fileName);
+    if (std::string problem = fileNameProblem(form.fileName); !problem.empty()) return problem;
+    return listedFilesProblem(form.files);
 }
 
 // Checks the form and makes the mod's folder; the folder, or the reason there is none.
@@ -93,17 +119,8 @@ std::string dropProblem(const std::vector<ModFile>& listed, const fs::path& drop
 }
 
 std::string fileNameProblem(std::string_view fileName) {
-    const std::string shown = "\"" + std::string(fileName) + "\" cannot be the filename of the mod: ";
-    const std::string_view trimmed = text::trim(fileName);
-    if (trimmed.empty()) return shown + "it is empty.";
-    if (trimmed == "." || trimmed == "..") return shown + "it names a folder, not a file.";
-    const bool forbidden = std::any_of(fileName.begin(), fileName.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 32 || kForbiddenCharacters.find(c) != std::string_view::npos;
-    });
-    if (forbidden) return shown + "a file name may not hold < > : \" / \\ | ? * or control characters.";
-    if (fileName.back() == '.' || fileName.back() == ' ') return shown + "Windows drops a dot or blank at its end.";
-    if (isReservedDeviceName(fileName)) return shown + "Windows keeps that name for a device.";
-    return {};
+    const std::string reason = plainNameProblem(fileName);
+    return reason.empty() ? reason : "\"" + std::string(fileName) + "\" cannot be the filename of the mod: " + reason;
 }
 
 std::string descriptorText(const ModForm& form) {
@@ -122,7 +139,7 @@ ModForm readDescriptor(std::string_view text, std::string_view fileName, const f
             form.title = content;
         } else if (line == 1) {
             form.version = content.starts_with('v') ? content.substr(1) : content;
-        } else if (!content.empty()) {
+        } else if (!content.empty() && plainNameProblem(content).empty()) {
             const std::string name(content);
             form.files.push_back({name, folder / files::pathFromText(std::string(fileName) + "-" + name)});
         }

@@ -40,6 +40,8 @@ std::string fileNameProblem(std::string_view fileName);
 std::string descriptorText(const ModForm& form);
 
 // The form a descriptor describes; its files are looked for as the copies in `folder`.
+// A listed name that is not a plain file name (see fileNameProblem) is left out: a
+// descriptor comes with a mod from anyone, and "../x" would reach out of the folder.
 ModForm readDescriptor(std::string_view text, std::string_view fileName, const std::filesystem::path& folder);
 
 struct ModOutcome {
@@ -48,8 +50,9 @@ struct ModOutcome {
 };
 
 // Copies every file into modsRoot/<file name> as "<file name>-<name>", then writes the
-// descriptor. `progress` hears the number of files copied so far. A failed copy stops
-// before the descriptor, and a descriptor is written whole or not at all.
+// descriptor, refusing a listed name that is not a plain file name. `progress` hears the
+// number of files copied so far. A failed copy stops before the descriptor, and a
+// descriptor is written whole or not at all.
 ModOutcome generateMod(const ModForm& form, const std::filesystem::path& modsRoot,
                        const std::function<void(int)>& progress);
 

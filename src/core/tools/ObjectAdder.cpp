@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <optional>
 #include <utility>
 
 namespace halvex::tools {
@@ -60,7 +62,7 @@ Insertion newSection(std::string_view text, const SectionSpan& templ, const NewO
     const std::string name = oneLine(object.name);
     replaceValue(lines, "Name=", name);
 
-    Insertion insertion{describedStart(text, lineStartOf(text, templ.header)), {}};
+    Insertion insertion{objectStart(text, templ.header), {}};
     std::string& block = insertion.lines;
     block = ";" + name + std::string(lb) + "[" + object.id + "]" + std::string(lb);
     for (const std::string& line : lines) block += line + std::string(lb);
@@ -68,11 +70,16 @@ Insertion newSection(std::string_view text, const SectionSpan& templ, const NewO
     return insertion;
 }
 
-Insertion typeListEntry(std::string_view text, const SectionSpan& list, std::string_view id, std::string_view lb) {
+// None when the list already uses the highest number there is: one above it would wrap
+// round to a negative number.
+std::optional<Insertion> typeListEntry(std::string_view text, const SectionSpan& list, std::string_view id,
+                                       std::string_view lb) {
+    const long long highest = highestNumber(text, list);
+    if (highest == std::numeric_limits<long long>::max()) return std::nullopt;
     const LineRange last = lastEntryLine(text, list);
-    const std::string entry = std::to_string(highestNumber(text, list) + 1) + "=" + std::string(id);
+    const std::string entry = std::to_string(highest + 1) + "=" + std::string(id);
     const bool lineEnded = last.end > last.begin && text[last.end - 1] == '\n';
-    return {last.end, lineEnded ? entry + std::string(lb) : std::string(lb) + entry};
+    return Insertion{last.end, lineEnded ? entry + std::string(lb) : std::string(lb) + entry};
 }
 
 std::string applied(std::string_view text, std::vector<Insertion> insertions) {
@@ -102,10 +109,11 @@ RulesEdit addObject(const RulesText& rules, const NewObject& object) {
     std::vector<Insertion> insertions;
     if (const std::string_view registry = typeListOf(object.kind); !registry.empty()) {
         const auto list = findTypeList(rules, registry, std::string(captionOf(object.kind)) + " Type List");
-        if (!list) {
-            return {std::nullopt, "Error in adding unit. The type list [" + std::string(registry) + "] could not be found"};
-        }
-        insertions.push_back(typeListEntry(text, *list, object.id, lb));
+        const std::string listName = "The type list [" + std::string(registry) + "]";
+        if (!list) return {std::nullopt, "Error in adding unit. " + listName + " could not be found"};
+        auto entry = typeListEntry(text, *list, object.id, lb);
+        if (!entry) return {std::nullopt, "Error in adding unit. " + listName + " has no number left for a new entry"};
+        insertions.push_back(std::move(*entry));
     }
     insertions.push_back(newSection(text, *templ, object, lb));
     return {applied(text, std::move(insertions)), {}};

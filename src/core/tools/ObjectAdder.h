@@ -22,7 +22,8 @@ struct NewObject {
 // The rules text with a new section copied from the template, standing just before it
 // under a ";" comment with the name, and (but for weapons) a type-list entry numbered
 // one above the list's highest. Refused: an empty ID, one that cannot be a section name
-// or already names a section, a missing template or type list.
+// or already names a section, a missing template or type list, or a type list whose
+// highest number has nothing above it.
 RulesEdit addObject(const RulesText& rules, const NewObject& object);
 
 } // namespace halvex::tools

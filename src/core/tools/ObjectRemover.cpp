@@ -17,13 +17,13 @@ bool isBlankLineAt(std::string_view text, std::size_t line) {
 // A key or header line right above the object needs the blank lines below it to stay
 // apart from what follows; above a blank line or a comment they would only pile up.
 bool needsSeparatorBelow(std::string_view text, std::size_t begin) {
-    if (begin == 0) return false;
+    if (begin <= lineTextStart(text, 0)) return false;
     const std::string_view above = text::trim(text::lineAt(text, lineStartOf(text, begin - 1)));
     return !above.empty() && !above.starts_with(';');
 }
 
 LineRange sectionLines(std::string_view text, const SectionSpan& span) {
-    LineRange range{describedStart(text, lineStartOf(text, span.header)), contentEnd(text, span)};
+    LineRange range{objectStart(text, span.header), contentEnd(text, span)};
     if (!needsSeparatorBelow(text, range.begin)) {
         while (isBlankLineAt(text, range.end)) range.end = text::nextLineStart(text, range.end);
     }

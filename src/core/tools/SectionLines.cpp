@@ -32,6 +32,10 @@ std::size_t describedStart(std::string_view text, std::size_t headerLine) noexce
     return start;
 }
 
+std::size_t objectStart(std::string_view text, std::size_t header) noexcept {
+    return lineTextStart(text, describedStart(text, lineStartOf(text, header)));
+}
+
 std::size_t contentEnd(std::string_view text, const SectionSpan& span) noexcept {
     std::size_t end = span.bodyStart;
     for (std::size_t at = span.bodyStart; at < span.end; at = text::nextLineStart(text, at)) {
