@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace halvex::online {
 namespace {
 
@@ -31,7 +33,9 @@ TEST(ProgramVersion, VersionFileIsComparedWithoutSurroundingWhiteSpaceOrCase) {
 }
 
 TEST(ServerAddresses, DefaultsAreTheBundledPagesAndTheLocalChatServer) {
-    const ServerAddresses addresses = readServerAddresses(servers(""), "/opt/Mod Tools/\xD0\x9C\xD0\xBE\xD0\xB4");
+    // A char8_t path: a plain char path is read in the system's code page on Windows.
+    const ServerAddresses addresses =
+        readServerAddresses(servers(""), std::filesystem::path(u8"/opt/Mod Tools/\u041C\u043E\u0434"));
     EXPECT_EQ(addresses.web, "file:///opt/Mod%20Tools/%D0%9C%D0%BE%D0%B4/web");
     // The help index and topics, the version file and the download page are driven by the
     // help window's and the user-name dialog's tests; the chat page is not.
