@@ -86,6 +86,12 @@ std::string withClosingLineBreak(std::string_view text) {
     return out;
 }
 
+fs::path backupPathFor(const fs::path& path) {
+    fs::path backup = path;
+    backup += ".bak";
+    return backup;
+}
+
 WriteResult writeText(const fs::path& path, std::string_view text) {
     return writeAtomically(path, withClosingLineBreak(text));
 }

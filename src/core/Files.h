@@ -57,6 +57,9 @@ WriteResult writeAtomically(const fs::path& path, std::string_view bytes,
 // it already ends in one, so saving the same text twice never grows the file.
 std::string withClosingLineBreak(std::string_view text);
 
+// Where the copy of a file about to be replaced is kept: the same name with ".bak".
+fs::path backupPathFor(const fs::path& path);
+
 // writeAtomically(path, withClosingLineBreak(text)).
 WriteResult writeText(const fs::path& path, std::string_view text);
 

@@ -20,12 +20,6 @@ void report(Platform& platform, const std::string& text) {
     platform.showMessage(text, MessageIcon::Critical, MessageButtons::Ok);
 }
 
-fs::path backupPath(const fs::path& settingsFile) {
-    fs::path backup = settingsFile;
-    backup += ".bak";
-    return backup;
-}
-
 // The rules file a game folder yields: its own, else the one beside the program.
 std::optional<fs::path> rulesSourceFor(const Workspace& workspace, const fs::path& gameDirectory) {
     auto source = files::findIgnoreCase(gameDirectory, kRulesFileName);
@@ -59,7 +53,7 @@ SettingsState readSettingsFile(Workspace& workspace, Platform& platform) {
     const auto gameDirectory = storedGameDirectory(workspace.settings());
     if (!gameDirectory) {
         report(platform, std::string(kInvalidPathMessage) + "\n\nThe present file will be kept as " +
-                             files::textFromPath(backupPath(*path)) + ".");
+                             files::textFromPath(files::backupPathFor(*path)) + ".");
         return SettingsState::Unusable;
     }
     workspace.setGameDirectory(*gameDirectory);
@@ -82,7 +76,7 @@ std::optional<fs::path> askForGameDirectory(const Workspace& workspace, Platform
 std::string keepBackup(const fs::path& settingsFile) {
     auto read = files::readWhole(settingsFile);
     if (!read.bytes) return read.error;
-    const auto written = files::writeAtomically(backupPath(settingsFile), *read.bytes);
+    const auto written = files::writeAtomically(files::backupPathFor(settingsFile), *read.bytes);
     return written.ok ? std::string() : written.error;
 }
 
@@ -99,7 +93,7 @@ std::optional<std::string> settingsNaming(const Workspace& workspace, Platform& 
         if (!error.empty()) {
             report(platform, "The settings file " + files::textFromPath(file) +
                                  " was not replaced, because it could not be kept as " +
-                                 files::textFromPath(backupPath(file)) + ": " + error);
+                                 files::textFromPath(files::backupPathFor(file)) + ": " + error);
             return std::nullopt;
         }
     }

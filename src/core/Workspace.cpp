@@ -90,8 +90,7 @@ std::string Workspace::writeRules(std::string_view text) {
     const std::filesystem::path target = gameFile(kRulesFileName);
     const std::string bytes = files::withClosingLineBreak(text);
     if (!m_backupWritten && m_rulesAsLoaded) {
-        std::filesystem::path backup = target;
-        backup += ".bak";
+        const std::filesystem::path backup = files::backupPathFor(target);
         const auto kept = files::writeAtomically(backup, *m_rulesAsLoaded);
         if (!kept.ok) {
             return saveFailure("the backup " + files::textFromPath(backup) + " cannot be written: " + kept.error);
