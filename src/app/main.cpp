@@ -2,6 +2,8 @@
 #include "core/Workspace.h"
 #include "ui/Application.h"
 #include "ui/MainForm.h"
+#include "ui/ProgramFolderLocations.h"
+#include "ui/StartupLog.h"
 #include "ui/QtPlatform.h"
 
 #include <cstdio>
@@ -12,6 +14,17 @@ namespace {
 
 int print(const std::string& text) {
     return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+QString shown(const std::filesystem::path& folder) {
+    return QString::fromStdU16String(folder.u16string());
+}
+
+void logFolders(const halvex::ProgramFolders& folders) {
+    qCInfo(halvex::ui::startupLog).noquote() << "data folder:" << shown(folders.data);
+    qCInfo(halvex::ui::startupLog).noquote() << "settings folder:" << shown(folders.settings);
+    qCInfo(halvex::ui::startupLog).noquote() << "pages folder:" << shown(folders.pages);
+    qCInfo(halvex::ui::startupLog).noquote() << "user files folder:" << shown(folders.userFiles);
 }
 
 } // namespace
@@ -32,7 +45,10 @@ int main(int argc, char* argv[]) {
     halvex::ui::Application app(argc, argv);
     halvex::ui::Application::setApplicationName(QStringLiteral("Halvex"));
 
-    halvex::Workspace workspace(QCoreApplication::applicationDirPath().toStdU16String());
+    halvex::ui::Application::setDesktopFileName(QStringLiteral("org.halvex.Halvex"));
+
+    halvex::Workspace workspace(halvex::ui::locateProgramFolders());
+    logFolders(workspace.folders());
     halvex::ui::QtPlatform platform;
     app.setErrorReporter([&platform](const std::string& what) {
         platform.showMessage(what, halvex::MessageIcon::Critical, halvex::MessageButtons::Ok, halvex::kApplicationTitle);
@@ -42,5 +58,6 @@ int main(int argc, char* argv[]) {
     // Cancelling the game folder prompt is the user's way to leave before anything starts.
     if (!window.loadSequence()) return 0;
     window.show();
+    qCInfo(halvex::ui::startupLog).noquote() << "main window shown:" << window.windowTitle();
     return halvex::ui::Application::exec();
 }

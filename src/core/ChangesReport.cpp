@@ -2,6 +2,8 @@
 
 #include "core/Text.h"
 
+#include <system_error>
+
 namespace halvex {
 namespace {
 
@@ -30,16 +32,18 @@ std::string reportFileName(const DateTime& date) {
     return zeroPadded(date.month, 2) + "-" + zeroPadded(date.day, 2) + "-" + zeroPadded(date.year, 4) + ".txt";
 }
 
-files::WriteResult exportReport(const std::filesystem::path& programDir, const std::vector<ReportRow>& rows,
+files::WriteResult exportReport(const std::filesystem::path& folder, const std::vector<ReportRow>& rows,
                                 const DateTime& date) {
     // Not a slip: the file ends with one more line break than the printed report.
     std::string content = reportText(rows);
     content += text::kCrlf;
-    return files::writeAtomically(programDir / reportFileName(date), content);
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return files::writeAtomically(folder / reportFileName(date), content);
 }
 
-std::string exportedMessage(const DateTime& date, const std::string& programDirText) {
-    return "Report saved as " + reportFileName(date) + " in the " + programDirText + " directory";
+std::string exportedMessage(const DateTime& date, const std::string& folderText) {
+    return "Report saved as " + reportFileName(date) + " in the " + folderText + " directory";
 }
 
 } // namespace halvex

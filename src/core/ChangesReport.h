@@ -17,11 +17,11 @@ std::string reportText(const std::vector<ReportRow>& rows);
 // "mm-dd-yyyy.txt", so each day has one report file.
 std::string reportFileName(const DateTime& date);
 
-// Writes the report into the program's directory, replacing the day's earlier export.
-files::WriteResult exportReport(const std::filesystem::path& programDir, const std::vector<ReportRow>& rows,
+// Writes the report into `folder` (made when missing), replacing the day's earlier export.
+files::WriteResult exportReport(const std::filesystem::path& folder, const std::vector<ReportRow>& rows,
                                 const DateTime& date);
 
 // What the user is told after an export.
-std::string exportedMessage(const DateTime& date, const std::string& programDirText);
+std::string exportedMessage(const DateTime& date, const std::string& folderText);
 
 } // namespace halvex

@@ -28,9 +28,8 @@ std::vector<ListEntry> parseListFile(std::string_view text) {
     return entries;
 }
 
-ListLoad loadListFile(const std::filesystem::path& programDir, std::string_view listName) {
-    const std::string fileName = std::string(listName) + ".txt";
-    const auto path = files::resolveIgnoreCase(programDir, fileName);
+ListLoad loadListFile(const std::filesystem::path& dataFolder, std::string_view listName) {
+    const auto path = files::resolveIgnoreCase(dataFolder, listFileName(listName));
     auto read = files::readWhole(path);
     if (!read.bytes) {
         return {{}, "The list file " + files::textFromPath(path) + " could not be read: " + read.error};

@@ -42,7 +42,7 @@ std::optional<fs::path> storedGameDirectory(const std::string& settings) {
 }
 
 SettingsState readSettingsFile(Workspace& workspace, Platform& platform) {
-    const auto path = files::findIgnoreCase(workspace.programDirectory(), kSettingsFileName);
+    const auto path = files::findIgnoreCase(workspace.folders().settings, kSettingsFileName);
     if (!path) return SettingsState::Absent;
     auto read = files::readWhole(*path);
     if (!read.bytes) {

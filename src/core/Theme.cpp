@@ -28,11 +28,11 @@ std::optional<int> parseThemeNumber(std::string_view value) {
     return static_cast<int>(rounded);
 }
 
-Theme readTheme(const std::string& settings, const std::filesystem::path& programDirectory) {
+Theme readTheme(const std::string& settings, const std::filesystem::path& settingsFolder) {
     Theme theme;
     const std::string back = GetItem(settings, "Theme", "Back");
     if (!isItemError(back)) {
-        if (auto file = files::findIgnoreCase(programDirectory, back)) theme.background = *file;
+        if (auto file = files::findIgnoreCase(settingsFolder, back)) theme.background = *file;
     }
     std::optional<int>* const numbers[] = {&theme.menuFore, &theme.menuBack, &theme.menuTop, &theme.menuLeft};
     const std::string_view keys[] = {"MenuFore", "MenuBack", "MenuTop", "MenuLeft"};

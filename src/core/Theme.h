@@ -22,6 +22,6 @@ std::optional<int> parseThemeNumber(std::string_view value);
 
 // Reads Back, MenuFore, MenuBack, MenuTop and MenuLeft in that order. A value that is
 // not a number abandons the keys after it; a background file that does not exist is skipped.
-Theme readTheme(const std::string& settings, const std::filesystem::path& programDirectory);
+Theme readTheme(const std::string& settings, const std::filesystem::path& settingsFolder);
 
 } // namespace halvex

@@ -6,23 +6,23 @@
 
 namespace halvex {
 
-Workspace::Workspace(std::filesystem::path programDirectory)
-    : m_programDirectory(std::move(programDirectory)), m_objectLists(m_programDirectory) {}
+Workspace::Workspace(ProgramFolders folders) : m_folders(std::move(folders)), m_objectLists(m_folders.data) {}
+
+Workspace::Workspace(const std::filesystem::path& programDirectory)
+    : Workspace(ProgramFolders::beside(programDirectory)) {}
 
 std::filesystem::path Workspace::settingsPath() const {
-    return programFile(kSettingsFileName);
+    return files::resolveIgnoreCase(m_folders.settings, kSettingsFileName);
 }
 
 files::WriteResult Workspace::saveSettings() const {
+    std::error_code ec;
+    std::filesystem::create_directories(m_folders.settings, ec);
     return files::writeText(settingsPath(), m_settings);
 }
 
 std::filesystem::path Workspace::gameFile(std::string_view name) const {
     return files::resolveIgnoreCase(m_gameDirectory, name);
-}
-
-std::filesystem::path Workspace::programFile(std::string_view name) const {
-    return files::resolveIgnoreCase(m_programDirectory, name);
 }
 
 void Workspace::loadRules(const std::filesystem::path& source, std::string bytes) {

@@ -2,6 +2,7 @@
 
 #include "core/ChangeList.h"
 #include "core/Files.h"
+#include "core/ProgramFolders.h"
 #include "core/RulesSaver.h"
 #include "core/RulesText.h"
 #include "core/objects/ObjectListCache.h"
@@ -33,18 +34,22 @@ struct SaveOutcome {
     std::vector<std::string> missingSections; // section part of each entry whose section is gone
 };
 
-// The state of one run: where the program lives, its settings document, the game's
+// The state of one run: where the program's files are, its settings document, the game's
 // folder, the rules text, the unsaved edits and the report of saved ones. Windows get
 // it by reference and change it through its operations; none of them keeps a copy.
 class Workspace {
 public:
-    explicit Workspace(std::filesystem::path programDirectory);
+    explicit Workspace(ProgramFolders folders);
+    // Everything beside the executable, as in a portable copy.
+    explicit Workspace(const std::filesystem::path& programDirectory);
 
-    const std::filesystem::path& programDirectory() const noexcept { return m_programDirectory; }
+    const ProgramFolders& folders() const noexcept { return m_folders; }
+    const std::filesystem::path& programDirectory() const noexcept { return m_folders.program; }
 
     const std::string& settings() const noexcept { return m_settings; }
     void setSettings(std::string document) { m_settings = std::move(document); }
     std::filesystem::path settingsPath() const;
+    // Makes the settings folder first: a user's config folder may not exist yet.
     files::WriteResult saveSettings() const;
 
     // The game's folder as the user chose it (no trailing separator unless it is a drive
@@ -54,7 +59,6 @@ public:
 
     // A file of the game's folder, matched regardless of case.
     std::filesystem::path gameFile(std::string_view name) const;
-    std::filesystem::path programFile(std::string_view name) const;
 
     RulesText& rules() noexcept { return m_rules; }
     const RulesText& rules() const noexcept { return m_rules; }
@@ -115,7 +119,7 @@ private:
     std::string writeRules(std::string_view text);
     void rememberTextAsStored();
 
-    std::filesystem::path m_programDirectory;
+    ProgramFolders m_folders;
     std::string m_settings;
     std::filesystem::path m_gameDirectory;
     RulesText m_rules;

@@ -873,10 +873,15 @@ QPixmap Artwork::menuPicture(int number)
 QIcon Artwork::windowIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
+    for (const int size : iconSizes) {
         icon.addPixmap(QPixmap::fromImage(iconImage(size)));
     }
     return icon;
+}
+
+QImage Artwork::applicationIcon(int size)
+{
+    return iconImage(size);
 }
 
 QPixmap Artwork::background(QSize size)

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QCursor>
+#include <QImage>
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+
+#include <array>
 
 // Every picture the program shows is painted here at run time, so the program ships
 // no image files. Painting needs a QGuiApplication (QPixmap and QCursor require one).
@@ -21,8 +24,13 @@ public:
     static constexpr int firstMenuPicture = 1;
     static constexpr int lastMenuPicture = 12;
 
-    // 16, 32, 48 and 64 pixels, each painted at its own size rather than scaled.
+    // The program's icon at the sizes desktops ask for, each painted at its own size
+    // rather than scaled.
     static QIcon windowIcon();
+    static constexpr std::array iconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+    // The icon painted at any size (a square of `size` pixels); also what the install
+    // puts into the desktop's icon theme.
+    static QImage applicationIcon(int size);
 
     // Laid out for a 640 x 480 window; other sizes stretch the same scene. Painted
     // the same way every time. An empty size gives a null pixmap.

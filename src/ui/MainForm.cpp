@@ -7,7 +7,6 @@
 #include "core/editor/Binding.h"
 #include "core/editor/WindowTitle.h"
 #include "core/online/ServerAddresses.h"
-#include "core/tools/OutputFolder.h"
 #include "core/tools/StatsPage.h"
 #include "ui/Artwork.h"
 #include "ui/LabelButton.h"
@@ -35,7 +34,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTime>
 #include <QTimer>
 
@@ -174,7 +172,7 @@ bool MainForm::loadSequence() {
     if (started.cancelled) return false;
     if (started.rulesLoaded) {
         m_rulesFolder = started.rulesSource.parent_path();
-        applyTheme(readTheme(m_workspace.settings(), m_workspace.programDirectory()));
+        applyTheme(readTheme(m_workspace.settings(), m_workspace.folders().settings));
     }
     updateTitle();
     // Beside the main window, until the user drags it somewhere else.
@@ -512,7 +510,7 @@ void MainForm::showHelp(const QString& topic) {
         m_helpWindow = new HelpWindow(this);
         m_helpWindow->move(geometry().center() - m_helpWindow->rect().center());
     }
-    m_helpWindow->showHelp(online::readServerAddresses(m_workspace.settings(), m_workspace.programDirectory()), topic);
+    m_helpWindow->showHelp(online::readServerAddresses(m_workspace.settings(), m_workspace.folders().data), topic);
 }
 
 bool MainForm::exitSequence() {
@@ -640,9 +638,7 @@ void MainForm::advanceStatsProgress(int done, int total) {
 }
 
 std::string MainForm::writeStatsPage(const std::string& page) {
-    const std::filesystem::path cache =
-        QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdU16String();
-    std::filesystem::path folder = tools::outputFolder(m_workspace.programDirectory(), cache);
+    const std::filesystem::path& folder = m_workspace.folders().pages;
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     const std::filesystem::path file = folder / std::string(tools::kStatsPageName);
@@ -769,9 +765,7 @@ void MainForm::openOnline() {
 
 void MainForm::openModCreator() {
     if (!m_modCreator) {
-        const std::filesystem::path userFolder =
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String();
-        m_modCreator = new ModCreatorWindow(m_platform, m_workspace.programDirectory(), userFolder, this);
+        m_modCreator = new ModCreatorWindow(m_platform, m_workspace.folders().userFiles, this);
         connect(m_modCreator, &ModCreatorWindow::helpRequested, this, [this](const QString& topic) { showHelp(topic); });
         m_modCreator->move(geometry().center() - m_modCreator->rect().center());
     }

@@ -163,8 +163,8 @@ private:
     std::optional<ChangedOnDisk> askToOverwriteChangedRules(std::string_view ours);
     void showAddedObject(const std::string& id, const std::string& listName);
     void offerIdsForAdding();
-    // Where temp.html goes: the program's directory, or the user's cache folder when
-    // that cannot be written. Empty after a failed write, which is reported.
+    // Writes temp.html into the pages folder and returns its path; empty after a failed
+    // write, which is reported.
     std::string writeStatsPage(const std::string& page);
     void advanceStatsProgress(int done, int total);
     std::string changedRulesNotice() const;

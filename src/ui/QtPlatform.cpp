@@ -2,6 +2,7 @@
 
 #include "ui/GameFolderDialog.h"
 #include "ui/QtText.h"
+#include "ui/StartupLog.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -61,6 +62,7 @@ MessageAnswer answerOf(int button) {
 
 std::optional<std::filesystem::path>
 QtPlatform::browseForFolder(const std::string& prompt, const std::vector<std::filesystem::path>& recentFolders) {
+    qCInfo(startupLog) << "asking for the game folder";
     GameFolderDialog dialog(toQString(prompt), recentFolders, m_parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.folder();
@@ -68,6 +70,7 @@ QtPlatform::browseForFolder(const std::string& prompt, const std::vector<std::fi
 
 MessageAnswer QtPlatform::showMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                                       const std::string& title) {
+    qCInfo(startupLog).noquote() << "message:" << toQString(text);
     QMessageBox box(qtIcon(icon), toQString(title), toQString(text), qtButtons(buttons), m_parent);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return answerOf(box.exec());

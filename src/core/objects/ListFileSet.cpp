@@ -2,10 +2,10 @@
 
 namespace halvex::objects {
 
-ListFileSet ListFileSet::read(const std::filesystem::path& programDirectory) {
+ListFileSet ListFileSet::read(const std::filesystem::path& dataFolder) {
     ListFileSet set;
     for (const ObjectKind kind : kObjectKinds) {
-        ListLoad load = loadListFile(programDirectory, listNameOf(kind));
+        ListLoad load = loadListFile(dataFolder, listNameOf(kind));
         set.m_problems[indexOf(kind)] = std::move(load.error);
         set.setEntries(kind, std::move(load.entries));
     }

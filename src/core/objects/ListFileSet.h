@@ -10,7 +10,7 @@
 
 namespace halvex::objects {
 
-// The five list files beside the program. They are data delivered with it, so they
+// The five list files among the program's data. They are data delivered with it, so they
 // are read once per run, however often the rules text is replaced.
 class ListFileSet {
 public:
@@ -18,7 +18,7 @@ public:
 
     // Reads every list file; one that cannot be read leaves its kind empty, with a
     // message naming the file.
-    static ListFileSet read(const std::filesystem::path& programDirectory);
+    static ListFileSet read(const std::filesystem::path& dataFolder);
 
     const std::vector<ListEntry>& entries(ObjectKind kind) const noexcept { return m_entries[indexOf(kind)]; }
     void setEntries(ObjectKind kind, std::vector<ListEntry> entries);

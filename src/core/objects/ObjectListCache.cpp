@@ -6,11 +6,11 @@
 
 namespace halvex::objects {
 
-ObjectListCache::ObjectListCache(std::filesystem::path programDirectory)
-    : m_programDirectory(std::move(programDirectory)) {}
+ObjectListCache::ObjectListCache(std::filesystem::path dataFolder)
+    : m_dataFolder(std::move(dataFolder)) {}
 
 const ListFileSet& ObjectListCache::listFiles() {
-    if (!m_listFiles) m_listFiles = ListFileSet::read(m_programDirectory);
+    if (!m_listFiles) m_listFiles = ListFileSet::read(m_dataFolder);
     return *m_listFiles;
 }
 

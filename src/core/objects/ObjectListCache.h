@@ -18,7 +18,7 @@ namespace halvex::objects {
 // editor, Add/Delete), so no caller has to remember to refresh them.
 class ObjectListCache {
 public:
-    explicit ObjectListCache(std::filesystem::path programDirectory);
+    explicit ObjectListCache(std::filesystem::path dataFolder);
 
     const ObjectLists& lists(const RulesText& rules);
 
@@ -30,7 +30,7 @@ public:
 private:
     const ListFileSet& listFiles();
 
-    std::filesystem::path m_programDirectory;
+    std::filesystem::path m_dataFolder;
     std::optional<ListFileSet> m_listFiles;
     std::array<bool, kObjectKinds.size()> m_problemTaken{};
     std::optional<std::uint64_t> m_builtFor; // the rules text's generation

@@ -80,10 +80,10 @@ std::string ServerAddresses::downloadPage() const {
     return web + "/halvex/update.html";
 }
 
-ServerAddresses readServerAddresses(const std::string& settings, const std::filesystem::path& programDirectory) {
+ServerAddresses readServerAddresses(const std::string& settings, const std::filesystem::path& dataFolder) {
     ServerAddresses addresses;
     addresses.web = setting(settings, kWebKey);
-    if (!isWebAddress(addresses.web)) addresses.web = fileAddress(programDirectory / kBundledWebFolder);
+    if (!isWebAddress(addresses.web)) addresses.web = fileAddress(dataFolder / kBundledWebFolder);
     while (addresses.web.ends_with('/')) addresses.web.pop_back();
     addresses.chatHost = setting(settings, kChatKey);
     if (!isHostName(addresses.chatHost)) addresses.chatHost = kDefaultChatHost;

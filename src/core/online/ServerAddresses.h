@@ -11,8 +11,8 @@ inline constexpr std::string_view kServersBlock = "Servers";
 inline constexpr std::string_view kWebKey = "Web";
 inline constexpr std::string_view kChatKey = "Chat";
 inline constexpr std::string_view kChatPortKey = "ChatPort";
-// Where the help pages come from when the settings name no web server: the folder
-// beside the program, so help works without a network.
+// Where the help pages come from when the settings name no web server: a folder of the
+// program's data, so help works without a network.
 inline constexpr std::string_view kBundledWebFolder = "web";
 inline constexpr std::string_view kDefaultChatHost = "localhost";
 
@@ -34,7 +34,7 @@ struct ServerAddresses {
 // The addresses from the settings document's "Servers" block ("Web", "Chat" and
 // "ChatPort"); a key that is missing or holds something unusable keeps its default.
 // Only http, https and file addresses are taken for the web server.
-ServerAddresses readServerAddresses(const std::string& settings, const std::filesystem::path& programDirectory);
+ServerAddresses readServerAddresses(const std::string& settings, const std::filesystem::path& dataFolder);
 
 // A file: address of a folder or file, with every byte outside the plain ASCII that
 // addresses allow percent-encoded, so a folder named in any script stays reachable.

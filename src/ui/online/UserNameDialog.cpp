@@ -67,7 +67,7 @@ void UserNameDialog::logIn() {
         m_platform.showMessage("Invalid Username", MessageIcon::None, MessageButtons::Ok);
         return;
     }
-    m_servers = online::readServerAddresses(m_workspace.settings(), m_workspace.programDirectory());
+    m_servers = online::readServerAddresses(m_workspace.settings(), m_workspace.folders().data);
     QNetworkRequest request(QUrl(toQString(m_servers.versionFile())));
     request.setTransferTimeout(kVersionTimeoutMs);
     QNetworkReply* reply = m_network->get(request);

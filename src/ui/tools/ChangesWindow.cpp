@@ -53,7 +53,7 @@ void ChangesWindow::refresh() {
 
 void ChangesWindow::exportReport() {
     const DateTime date = m_platform.now();
-    const std::filesystem::path& folder = m_workspace.programDirectory();
+    const std::filesystem::path& folder = m_workspace.folders().userFiles;
     const files::WriteResult written = halvex::exportReport(folder, m_workspace.reportRows(), date);
     if (written.ok) {
         m_platform.showMessage(exportedMessage(date, files::textFromPath(folder)), MessageIcon::None,

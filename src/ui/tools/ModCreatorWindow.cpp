@@ -2,7 +2,6 @@
 
 #include "core/Files.h"
 #include "core/Text.h"
-#include "core/tools/OutputFolder.h"
 #include "ui/Artwork.h"
 #include "ui/QtText.h"
 #include "ui/tools/ModFileList.h"
@@ -57,11 +56,11 @@ std::optional<fs::path> descriptorIn(const fs::path& folder) {
 
 } // namespace
 
-ModCreatorWindow::ModCreatorWindow(Platform& platform, fs::path programDirectory, fs::path userFolder,
+ModCreatorWindow::ModCreatorWindow(Platform& platform, fs::path modsRoot,
                                    QWidget* parent)
     : ToolWindow(QStringLiteral(" Modification Creator"), QSize(kClientWidth, kClientHeight), HelpButton::Shown,
                  parent),
-      m_platform(platform), m_programDirectory(std::move(programDirectory)), m_userFolder(std::move(userFolder)) {
+      m_platform(platform), m_modsRoot(std::move(modsRoot)) {
     setObjectName(QStringLiteral("cmod"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -161,10 +160,6 @@ void ModCreatorWindow::showForm(const tools::ModForm& form) {
     }
 }
 
-fs::path ModCreatorWindow::modsRoot() const {
-    return tools::outputFolder(m_programDirectory, m_userFolder);
-}
-
 void ModCreatorWindow::report(const std::string& error) {
     m_platform.showMessage(error, MessageIcon::Critical, MessageButtons::Ok);
 }
@@ -195,7 +190,7 @@ void ModCreatorWindow::openModification() {
 
 void ModCreatorWindow::saveModification() {
     try {
-        const tools::ModOutcome outcome = tools::saveDescriptor(form(), modsRoot());
+        const tools::ModOutcome outcome = tools::saveDescriptor(form(), m_modsRoot);
         if (!outcome.error.empty()) {
             report(outcome.error);
             return;
@@ -214,7 +209,7 @@ void ModCreatorWindow::generateModification() {
         m_progress->setRange(0, static_cast<int>(current.files.size()));
         m_progress->setValue(0);
         m_progress->show();
-        const tools::ModOutcome outcome = tools::generateMod(current, modsRoot(), [this](int copied) {
+        const tools::ModOutcome outcome = tools::generateMod(current, m_modsRoot, [this](int copied) {
             m_progress->setValue(copied);
             m_progress->repaint();
         });

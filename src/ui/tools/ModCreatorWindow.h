@@ -24,7 +24,7 @@ public:
     static constexpr int kClientHeight = 262;
     static constexpr const char* kHelpTopic = "tcmod";
 
-    ModCreatorWindow(Platform& platform, std::filesystem::path programDirectory, std::filesystem::path userFolder,
+    ModCreatorWindow(Platform& platform, std::filesystem::path modsRoot,
                      QWidget* parent = nullptr);
 
     // Takes in dropped files, in the order given, as a drop onto the list does.
@@ -50,12 +50,10 @@ private:
     void addFile(const std::filesystem::path& file);
     void showForm(const tools::ModForm& form);
     tools::ModForm form() const;
-    std::filesystem::path modsRoot() const;
     void report(const std::string& error);
 
     Platform& m_platform;
-    std::filesystem::path m_programDirectory;
-    std::filesystem::path m_userFolder;
+    std::filesystem::path m_modsRoot; // the folder that holds the mod folders
     std::vector<tools::ModFile> m_files;
     QLineEdit* m_title = nullptr;
     QLineEdit* m_fileName = nullptr;

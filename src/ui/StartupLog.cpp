@@ -1,0 +1,7 @@
+#include "ui/StartupLog.h"
+
+namespace halvex::ui {
+
+Q_LOGGING_CATEGORY(startupLog, "halvex.startup", QtWarningMsg)
+
+} // namespace halvex::ui
