@@ -12,7 +12,7 @@ DEB_PACKAGES := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-ba
 BIN_DIR := $(BUILD_DIR)/bin
 SAMPLE_GAME := $(CURDIR)/examples/game
 
-.PHONY: run program test build configure deps asan clean chat-server windows-test
+.PHONY: run program test build configure deps asan clean chat-server windows-test package package-test
 
 deps:
 	@missing=""; for p in $(DEB_PACKAGES); do \
@@ -47,6 +47,19 @@ run: program
 	  echo "Created $(BIN_DIR)/settings.iff for the sample game in $(SAMPLE_GAME)"; \
 	fi
 	cd $(BIN_DIR) && ./halvex
+
+# The Debian package, in $(BUILD_DIR)/package; package-test checks it without
+# installing it on this machine (lintian, AppStream, a start from a temporary root).
+PACKAGE_DEB_PACKAGES := dpkg-dev fakeroot file lintian appstream desktop-file-utils
+package: configure
+	@$(MAKE) --no-print-directory deps DEB_PACKAGES="$(PACKAGE_DEB_PACKAGES)"
+	cmake --build $(BUILD_DIR) --target halvex halvex-desktop-files
+	rm -rf $(BUILD_DIR)/package
+	cd $(BUILD_DIR) && cpack -G DEB
+	@ls $(BUILD_DIR)/package/*.deb
+
+package-test: package
+	packaging/check-package.sh $(BUILD_DIR)/package/*.deb
 
 # A chat server for Halvex Online on this machine: `make chat-server [CHAT_PORT=1441]`.
 # It listens on every address, so a group can point its copies of Halvex at it.
