@@ -514,6 +514,10 @@ void MainForm::showHelp(const QString& topic) {
 }
 
 bool MainForm::exitSequence() {
+    if (m_sourceEditor != nullptr && m_sourceEditor->holdsEditsBeyond(m_workspace.rules().text()) &&
+        !m_sourceEditor->askToKeepEdits()) {
+        return false;
+    }
     if (m_workspace.hasUnsavedChanges()) {
         changeListUsed();
         const MessageAnswer answer = m_platform.showMessage(std::string(kExitQuestion), MessageIcon::Exclamation,

@@ -254,6 +254,27 @@ private slots:
         QVERIFY(m_rig->platform.messageAnswers.empty());
     }
 
+    // Ending the program must not drop the editor's unsaved text without a word.
+    void exitingAsksAboutTheEditorsUnsavedText() {
+        open();
+        typeOnLine(3, QStringLiteral("Speed=9\n"));
+        m_rig->platform.messageAnswers.push_back(MessageAnswer::Cancel);
+        QVERIFY(!m_rig->form->exitSequence());
+        QVERIFY(editor().isVisible());
+        QCOMPARE(m_rig->platform.messages.back().text, std::string(SourceEditor::kCloseQuestion));
+
+        m_rig->platform.messageAnswers.push_back(MessageAnswer::Yes);
+        QVERIFY(m_rig->form->exitSequence());
+        QVERIFY(m_rig->game.read("rules.ini").find("\r\nSpeed=9\r\nName=Light Infantry") != std::string::npos);
+        QCOMPARE(m_rig->platform.messages.size(), std::size_t{2});
+    }
+
+    void exitingWithTheTextAsOpenedAsksNothing() {
+        open();
+        QVERIFY(m_rig->form->exitSequence());
+        QVERIFY(m_rig->platform.messages.empty());
+    }
+
     void onlyTheLinesShownAreColouredAndColouringIsNoEdit() {
         std::string big = "[Big]\r\n";
         for (int i = 0; i < 3000; ++i) big += "Key" + std::to_string(i) + "=Value ;note\r\n";

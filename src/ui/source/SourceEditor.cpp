@@ -140,15 +140,20 @@ bool SourceEditor::goToSection(const std::string& name) {
     return true;
 }
 
+bool SourceEditor::holdsEditsBeyond(const std::string& rulesText) const {
+    return isVisible() && m_modified && m_box->rulesText() != rulesText;
+}
+
+bool SourceEditor::askToKeepEdits() {
+    const MessageAnswer answer = m_platform.showMessage(kCloseQuestion, MessageIcon::Question,
+                                                        MessageButtons::YesNoCancel, kApplicationTitle);
+    if (answer == MessageAnswer::Cancel) return false;
+    // A failed write leaves the window open, so the edits are not lost with it.
+    return answer == MessageAnswer::No || saveChanges();
+}
+
 void SourceEditor::closeClicked() {
-    if (m_modified) {
-        const MessageAnswer answer = m_platform.showMessage(kCloseQuestion, MessageIcon::Question,
-                                                            MessageButtons::YesNoCancel, kApplicationTitle);
-        if (answer == MessageAnswer::Cancel) return;
-        // A failed write leaves the window open, so the edits are not lost with it.
-        if (answer == MessageAnswer::Yes && !saveChanges()) return;
-    }
-    hide();
+    if (!m_modified || askToKeepEdits()) hide();
 }
 
 void SourceEditor::hideEvent(QHideEvent* event) {

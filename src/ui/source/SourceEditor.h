@@ -41,6 +41,12 @@ public:
     // fill counts as a change, so closing asks whether to save.
     void load(const std::string& rulesText);
     bool isModified() const { return m_modified; }
+    // Whether the open window holds a text other than the program's `rulesText`: what
+    // ending the program would lose. The fill on opening alone is not such an edit.
+    bool holdsEditsBeyond(const std::string& rulesText) const;
+    // The close question ("Yes" saves); false when the user cancelled or the write
+    // failed, and the edits must stay.
+    bool askToKeepEdits();
 
     // Where the value list finds the loaded text's own weapons, projectiles and warheads;
     // without it the list offers the table's entries alone.
