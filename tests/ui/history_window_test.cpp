@@ -7,8 +7,10 @@
 #include "fakes/TempDir.h"
 #include "fakes/WidgetTexts.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -159,6 +161,10 @@ private slots:
             m_window->restorePosition();
             QCOMPARE(m_window->pos(), place);
         }
+        m_workspace->setSettings(kSettings + "\r\n\r\nHistory {\r\nX: 900000;\r\nY: -90000;\r\n}");
+        m_window->restorePosition(); // stored on a wider desk: kept on this screen
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(m_window->frameGeometry().topRight(), QPoint(screen.right(), screen.top()));
 
         std::filesystem::remove(m_program->path() / "settings.iff"); // a folder in its place: cannot write
         std::filesystem::create_directory(m_program->path() / "settings.iff");

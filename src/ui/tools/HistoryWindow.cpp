@@ -8,8 +8,10 @@
 #include "ui/tools/WindowDragger.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -156,6 +158,19 @@ void HistoryWindow::restorePosition() {
     const std::optional<int> x = storedCoordinate(settings, "X");
     const std::optional<int> y = storedCoordinate(settings, "Y");
     move(x.value_or(this->x()), y.value_or(this->y()));
+    keepOnScreen();
+}
+
+void HistoryWindow::keepOnScreen() {
+    // A place stored on a wider desk, or beside a main window at the screen's edge,
+    // would leave the palette where nobody can reach it.
+    const QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    move(std::max(area.left(), std::min(x(), area.right() + 1 - frame.width())),
+         std::max(area.top(), std::min(y(), area.bottom() + 1 - frame.height())));
 }
 
 void HistoryWindow::storePosition() {

@@ -29,7 +29,7 @@ public:
     // one change ahead of what is shown, every row otherwise.
     void refresh();
     // Places the window where the settings document's "History" block says; a missing
-    // or unreadable coordinate keeps the current one.
+    // or unreadable coordinate keeps the current one. The window stays on a screen.
     void restorePosition();
 
     QListWidget* changeList() const { return m_list; }
@@ -46,6 +46,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void keepOnScreen();
     void fill();
     // Redraws one row, or adds it after the last; false when the list shows too few rows for that.
     bool showRow(std::size_t row);
