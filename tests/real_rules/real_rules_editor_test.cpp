@@ -4,7 +4,6 @@
 // The source editor gives every file back byte for byte.
 #include "core/Files.h"
 #include "core/objects/ObjectKind.h"
-#include "core/editor/MenuSets.h"
 #include "ui/source/SourceBox.h"
 #include "ui/source/SourceEditor.h"
 
@@ -16,67 +15,46 @@
 namespace halvex {
 namespace {
 
-namespace fs = std::filesystem;
+class RealRulesInEditor : public ::testing::TestWithParam<std::filesystem::path> {
+protected:
+    void SetUp() override {
+        rig.installListFiles();
+        rig.open(original);
+    }
 
-struct ObjectKind {
-    std::string_view settingsEntry;
-    std::string_view listName;
+    testing::EditorRig rig;
+    const std::string original = testing::readFile(GetParam());
 };
 
-constexpr ObjectKind kKinds[] = {
-    {"Units", "units"}, {"Structures", "buildings"}, {"Weapons", "weapons"}, {"Land", "land"}, {"Terrain", "terrain"}};
-
-int positionOf(std::span<const editor::MenuEntry> entries, std::string_view text) {
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].text == text) return static_cast<int>(i) + 1;
-    }
-    return 0;
-}
-
-class RealRulesInEditor : public ::testing::TestWithParam<fs::path> {};
-
 TEST_P(RealRulesInEditor, EveryListedObjectLoadsAndSavingWithoutEditsWritesNothing) {
-    testing::EditorRig rig;
-    rig.installListFiles();
-    const std::string original = testing::readFile(GetParam());
-    ui::MainForm& form = rig.open(original);
-
-    const int settings = positionOf(editor::rootEntries(), "Settings");
+    using objects::ObjectKind;
+    const std::pair<const char*, ObjectKind> lists[] = {{"Units", ObjectKind::Units},
+        {"Structures", ObjectKind::Buildings}, {"Weapons", ObjectKind::Weapons}, {"Land", ObjectKind::Land},
+        {"Terrain", ObjectKind::Terrain}};
     int loaded = 0;
-    for (const auto& kind : kKinds) {
-        const auto entries = rig.workspace->objectLists().of(*objects::kindOfListName(kind.listName));
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            form.clickEntry(settings);
-            form.doubleClickEntry();
-            form.clickEntry(positionOf(editor::settingsEntries(), kind.settingsEntry));
-            form.pressOk();
-            const std::size_t messagesBefore = rig.platform.messages.size();
-            form.clickEntry(static_cast<int>(i) + 1);
-            form.pressOk();
-            std::vector<std::string> said = rig.platform.messageTexts();
-            said.erase(said.begin(), said.begin() + static_cast<std::ptrdiff_t>(messagesBefore));
+    for (const auto& [list, kind] : lists) {
+        const auto entries = rig.workspace->objectLists().of(kind);
+        for (std::size_t i = 0; i < entries.size(); ++i, ++loaded) {
+            rig.showList(QString::fromLatin1(list));
+            rig.form->clickEntry(static_cast<int>(i) + 1);
+            rig.form->pressOk();
             // Nothing listed leads to "Area could not be found", nor to any other message.
-            EXPECT_EQ(form.currentSection(), entries[i].id) << kind.listName;
-            EXPECT_EQ(said, std::vector<std::string>{}) << entries[i].id;
-            ++loaded;
+            EXPECT_EQ(rig.form->currentSection(), entries[i].id) << list;
+            EXPECT_EQ(rig.platform.messageTexts(), std::vector<std::string>{}) << entries[i].id;
+            rig.platform.messages.clear();
         }
     }
     EXPECT_GT(loaded, 0);
     EXPECT_TRUE(rig.workspace->changes().empty());
-    EXPECT_FALSE(form.saverules());
+    EXPECT_FALSE(rig.form->saverules());
     EXPECT_EQ(rig.game.read("rules.ini"), original);
 }
 
 // The source editor's box holds the file as a plain-text box does; writing it back
 // without an edit must still give the file's exact bytes.
 TEST_P(RealRulesInEditor, SourceEditorWritesBackTheExactBytesWithoutAnEdit) {
-    testing::EditorRig rig;
-    rig.installListFiles();
-    const std::string original = testing::readFile(GetParam());
-    ui::MainForm& form = rig.open(original);
-    form.clickEntry(positionOf(editor::rootEntries(), "Edit Source Code"));
-    form.doubleClickEntry();
-    ui::SourceEditor* sourceEditor = form.sourceEditor();
+    rig.command(QStringLiteral("Edit Source Code"));
+    ui::SourceEditor* sourceEditor = rig.form->sourceEditor();
     ASSERT_NE(sourceEditor, nullptr);
     EXPECT_TRUE(sourceEditor->box()->rulesText() == original) << "the box does not give the file back";
     ASSERT_TRUE(sourceEditor->saveChanges());
