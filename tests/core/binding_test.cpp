@@ -13,8 +13,6 @@ TEST(BindingCheckBoxes, YesTrueNoFalseInAnyCaseAndNothingElse) {
     for (const char* value : {"yes", "YES", "Yes", "true", "TRUE"}) EXPECT_EQ(tickOf(value), Tick::Ticked) << value;
     for (const char* value : {"no", "NO", "false", "False"}) EXPECT_EQ(tickOf(value), Tick::Unticked) << value;
     for (const char* value : {"1", "0", "", "y", "yess", "on"}) EXPECT_EQ(tickOf(value), Tick::None) << value;
-    EXPECT_EQ(checkBoxValue(true), "yes");
-    EXPECT_EQ(checkBoxValue(false), "no");
 }
 
 TEST(BindingOwner, OwnerNamesSelectTheirEntryAnythingElseCivilian) {
@@ -28,9 +26,6 @@ TEST(BindingOwner, OwnerNamesSelectTheirEntryAnythingElseCivilian) {
 }
 
 TEST(BindingAbilities, BothListFormsTickWhatTheyNameAndWritingReadsBackAlike) {
-    const std::vector<std::string> items{"SELF HEAL", "STRONGER"};
-    EXPECT_EQ(abilityItems("SELF_HEAL,STRONGER"), items);
-    EXPECT_EQ(abilityItems("SELF_HEAL, STRONGER"), items);
     const auto names = [](const std::vector<bool>& ticks) {
         std::vector<std::string_view> out;
         for (std::size_t i = 0; i < ticks.size(); ++i) {
@@ -48,7 +43,8 @@ TEST(BindingAbilities, BothListFormsTickWhatTheyNameAndWritingReadsBackAlike) {
     EXPECT_EQ(abilityListValue(abilityTicks("SELF_HEAL,SENSORS,RADAR_INVISIBLE")), "SENSORS,SELF_HEAL,RADAR_INVISIBLE");
     EXPECT_EQ(abilityListValue({}), "");
     // Whatever is written must tick the same entries when the object is loaded again,
-    // or the next edit of the list drops abilities from the rules.
+    // or the next edit of the list drops abilities from the rules. Two entries whose
+    // rules names collide would tick each other here.
     const std::vector<bool> all(abilityEntries().size(), true);
     EXPECT_EQ(abilityTicks(abilityListValue(all)), all);
     for (std::size_t i = 0; i < all.size(); ++i) {
@@ -63,7 +59,6 @@ TEST(BindingValues, LandSpeedEndsInPercentAndLineBreaksNeverReachTheRules) {
     EXPECT_EQ(landSpeedFix(""), (LandSpeedText{"%", 0}));
     EXPECT_EQ(landSpeedFix("5%0"), (LandSpeedText{"5%0%", 3}));
     EXPECT_EQ(landSpeedFix("50%"), std::nullopt);
-
     EXPECT_EQ(singleLine("100\r\n[E1]\r\nCost=1"), "100[E1]Cost=1");
     EXPECT_EQ(singleLine("Vulcan ;x"), "Vulcan ;x");
 

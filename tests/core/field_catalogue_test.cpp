@@ -1,10 +1,9 @@
 #include "core/Text.h"
 #include "core/editor/FieldCatalogue.h"
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -69,11 +68,4 @@ TEST(FieldCatalogueArrays, MembersAndLabelsAreUniqueAndEveryFieldIsReachableByIt
         }
     }
     EXPECT_TRUE(fieldsForKey("").empty());
-}
-
-TEST(FieldCatalogueAbilities, RulesNamesAreCapitalisedWithUnderscoresAndNeverCollide) {
-    EXPECT_EQ(abilityRulesName("Radar Invisible"), "RADAR_INVISIBLE");
-    // Loading matches the rules form back to an entry, so no two may collide.
-    std::set<std::string> rulesNames;
-    for (std::string_view e : abilityEntries()) EXPECT_TRUE(rulesNames.insert(abilityRulesName(e)).second) << e;
 }
