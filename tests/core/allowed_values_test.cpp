@@ -32,11 +32,7 @@ TEST(AllowedValues, EveryKeyOffersValuesAndStandsOnce) {
 }
 
 TEST(AllowedValues, LookupIsExactAndCaseSensitive) {
-    const auto weapons = textsOf("Primary");
-    ASSERT_EQ(weapons.size(), 38u);
-    EXPECT_EQ(weapons[1], "120 mmx");
-    EXPECT_EQ(weapons[27], "Vulcan2");
-    EXPECT_EQ(textsOf("Elite"), weapons);
+    EXPECT_EQ(textsOf("Elite"), textsOf("Primary"));
     for (const auto key : {"primary", "Primary ", " Primary", "Strength", "", "PRIMARY"}) {
         EXPECT_TRUE(allowedvalues(key).empty()) << "'" << key << "'";
     }
@@ -46,20 +42,16 @@ TEST(AllowedValues, LookupIsExactAndCaseSensitive) {
     EXPECT_TRUE(allowedvalues("ImmuneToViens").empty());
 }
 
-TEST(AllowedValues, ActionEntriesAreMarkedAndStandFirst) {
-    const std::pair<std::string_view, std::string_view> actions[] = {{"EliteAbilities", "(Ability Manager)"},
-                                                                     {"RadarColor", "(Select Color)"}};
-    for (const auto& [key, action] : actions) {
-        ASSERT_FALSE(allowedvalues(key).empty()) << key;
-        EXPECT_EQ(allowedvalues(key)[0].text, action);
-        EXPECT_EQ(allowedvalues(key)[0].icon, ValueIcon::Action);
-        EXPECT_EQ(allowedvalues(key)[1].icon, ValueIcon::Value);
+TEST(AllowedValues, ActionEntriesAreMarkedAndStandFirstAndColoursReadRedGreenBlue) {
+    for (const auto& [key, action] :
+         {std::pair{"EliteAbilities", "(Ability Manager)"}, std::pair{"RadarColor", "(Select Color)"}}) {
+        const auto values = allowedvalues(key);
+        ASSERT_GE(values.size(), 2u) << key;
+        EXPECT_EQ(values[0].text, action);
+        EXPECT_EQ(values[0].icon, ValueIcon::Action);
+        EXPECT_EQ(values[1].icon, ValueIcon::Value);
     }
-}
-
-TEST(AllowedValues, ColourNumbersBecomeRedGreenBlue) {
-    EXPECT_EQ(colourValueText(0x00FF00), "0,255,0");
-    EXPECT_EQ(colourValueText(0x0A0B0C), "12,11,10");
+    EXPECT_EQ(colourValueText(0x0A0B0C), "12,11,10") << "red is the lowest byte";
 }
 
 // A mod's own weapons, projectiles and warheads follow the table's entries, once each.
