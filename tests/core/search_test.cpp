@@ -39,8 +39,6 @@ TEST(Search, MatchCaseDecidesWhetherLetterCaseCounts) {
               (std::vector<Row>{{"Cost=900", 12, 1}, {"cost=1200", 48, 5}, {"Name=COST and cost", 81, 8},
                                 {"Name=COST and cost", 90, 8}}))
         << "two hits on one line give two rows with the same line";
-    EXPECT_EQ(rowsOf(run(kMod, {.needle = "cost", .matchCase = true})),
-              (std::vector<Row>{{"cost=1200", 48, 5}, {"Name=COST and cost", 90, 8}}));
     EXPECT_EQ(run(kMod, {.needle = "[D\xC9" "FENSE]"}).hits.size(), 1u) << "accented letters fold too";
     EXPECT_EQ(run(kMod, {.needle = "[D\xC9" "FENSE]", .matchCase = true}).hits.size(), 0u);
 }
@@ -54,7 +52,6 @@ TEST(Search, EachSearchGoesOnAfterThePreviousHit) {
     EXPECT_EQ(positions("aaaa", "aa"), (std::vector<std::size_t>{1, 3}));
     EXPECT_EQ(positions("aa", "a"), (std::vector<std::size_t>{1, 2}));
     EXPECT_EQ(positions("abc", "abcd"), std::vector<std::size_t>{});
-    EXPECT_FALSE(runSearch("aa", {.needle = ""}).has_value()) << "an empty search is refused, not looped";
 }
 
 TEST(Search, ScopesCountFromTheCursor) {
@@ -78,8 +75,6 @@ TEST(Search, ReplacingChangesEveryHitOnceAndReportsWhereTheyNowStand) {
     EXPECT_EQ(rowsOf(replaced), (std::vector<Row>{{"Speed=5", 7, 1}, {"Speed=5 ;Speed=4", 22, 3},
                                                   {"Speed=5 ;Speed=5", 31, 3}}))
         << "a row shows its line with this and earlier replacements, without the CR";
-    EXPECT_EQ(searchCompleteMessage(replaced.hits.size(), true), "Search complete! 3 items replaced!");
-    EXPECT_EQ(searchCompleteMessage(2, false), "Search complete! 2 results found!");
 
     const auto growing = run("a-a-a", {.needle = "a", .replacement = "aa"});
     EXPECT_EQ(growing.text, "aa-aa-aa") << "the replacement is never searched again";
@@ -90,7 +85,6 @@ TEST(Search, ReplacingChangesEveryHitOnceAndReportsWhereTheyNowStand) {
     EXPECT_EQ(rowsOf(split), (std::vector<Row>{{"one 2", 5, 0}, {"four 2", 24, 2}}))
         << "positions and lines refer to the text the user sees after the run";
     EXPECT_EQ(split.hits[1].before, 19u) << "and where the hit stood before it";
-    EXPECT_EQ(run("abc", {.needle = "b"}).text, "abc");
 }
 
 } // namespace
