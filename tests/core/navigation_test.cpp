@@ -34,10 +34,7 @@ protected:
         record("loadGeneralView ", mode, "|", caption, "|", pane);
     }
     void makeStats(const std::vector<std::string>& entries) override { ticked = entries; record("makeStats"); }
-    bool switchGameFolder() override {
-        record("switchGameFolder");
-        return folderSwitches;
-    }
+    bool switchGameFolder() override { record("switchGameFolder"); return folderSwitches; }
 #define HALVEX_RECORDS(command) \
     void command() override { record(#command); }
     HALVEX_RECORDS(openSourceEditor) HALVEX_RECORDS(runGame) HALVEX_RECORDS(openOnline) HALVEX_RECORDS(save)
@@ -92,8 +89,6 @@ TEST_F(NavigationTest, PickingFromASettingsListLoadsTheObjectAndCancelKeepsTheMo
     nav.cancel();
     EXPECT_EQ(nav.mode(), "listunits");
     EXPECT_EQ(nav.loadedKind(), "terrain"); // the terrain's tabs are still on screen and must go on showing its panes
-    nav.setMode("weapons");                 // what "Edit Weapon" does
-    EXPECT_EQ(nav.loadedKind(), "weapons");
 }
 
 TEST_F(NavigationTest, CommandsAndGeneralViewsReachTheHostAndLeaveTheTopLevelOnShow) {
@@ -136,9 +131,7 @@ TEST_F(NavigationTest, SwitchingGameFoldersForgetsTheLoadedKindOnlyWhenTheFolder
 }
 
 TEST_F(NavigationTest, StatsGeneratorPassesTheTickedEntries) {
-    doubleClickOn({"Tools"});
-    EXPECT_TRUE(nav.mode() == "tools" && shows(toolsEntries()));
-    doubleClickOn({"Stats Generator"});
+    doubleClickOn({"Tools", "Stats Generator"});
     EXPECT_TRUE(nav.mode() == "stats" && shows(statsEntries(), true, true));
     for (int position : {1, 5, 3}) nav.setChecked(position, true);
     nav.setChecked(3, false);
@@ -163,16 +156,15 @@ TEST_F(NavigationTest, DoubleClickOnAnObjectRunsOnlyACommandItIsNamedLike) {
     EXPECT_EQ(calls.back(), "exitProgram");
 }
 
+// Any remembered entry would run a command or open a list here.
 TEST_F(NavigationTest, AStaleOrMissingEntryDoesNothing) {
     doubleClickOn({"Settings"});
     nav.click(8); // "Artifical Intelligence" here; in the top-level set "Exit"
     nav.cancel();
-    EXPECT_EQ(nav.remembered(), 0);
     nav.doubleClick();
     doubleClickOn({"Settings"});
     pick("Units");
     nav.click(static_cast<int>(settingsEntries().size()) + 1); // beside the entries: forgets the one clicked before
-    EXPECT_EQ(nav.remembered(), 0);
     nav.ok();
     nav.doubleClick();
     EXPECT_TRUE(calls.empty());
