@@ -26,15 +26,11 @@ Rows rowsOf(const AppliedChanges& result) {
     return rows;
 }
 
-std::string applied(const std::string& text, std::initializer_list<const char*> entries) {
-    return applyTo(text, ticked(entries)).text;
-}
-
 struct SaveCase {
     const char* why;
     std::string text;
     std::initializer_list<const char*> entries;
-    std::string expected;
+    std::string saved;
 };
 
 TEST(RulesSaver, WritesEachEntryOnItsKeysLineOrAtTheEndOfItsSection) {
@@ -75,7 +71,7 @@ TEST(RulesSaver, WritesEachEntryOnItsKeysLineOrAtTheEndOfItsSection) {
         {"after a bare header, the file's most used break", "[A]\r\nX=1\r\n[B]\nY=1\n[E1]", {"[E1] Armor=heavy"},
          "[A]\r\nX=1\r\n[B]\nY=1\n[E1]\r\nArmor=heavy"},
     };
-    for (const auto& [why, text, entries, expected] : cases) EXPECT_EQ(applied(text, entries), expected) << why;
+    for (const auto& [why, text, entries, saved] : cases) EXPECT_EQ(applyTo(text, ticked(entries)).text, saved) << why;
 }
 
 TEST(RulesSaver, ReportsTheOldValueWithItsCommentFromTheWholeSection) {
