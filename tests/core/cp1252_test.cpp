@@ -28,9 +28,7 @@ TEST(Cp1252, MalformedUtf8BecomesOneQuestionMarkPerBrokenSequence) {
     };
     for (const auto& [bytes, what] : cases) {
         const std::string decoded = cp1252::fromUtf8(std::string("a") + bytes + "z");
-        EXPECT_EQ(decoded.front(), 'a') << what;
-        EXPECT_EQ(decoded.back(), 'z') << what;
-        EXPECT_EQ(decoded.find_first_not_of('?', 1), decoded.size() - 1) << what << ": " << decoded;
+        EXPECT_EQ(decoded, "a" + std::string(decoded.size() - 2, '?') + "z") << what;
     }
     EXPECT_EQ(cp1252::fromUtf8("\xE2\x82" "A"), "?A") << "the byte that broke a sequence is read anew";
     EXPECT_EQ(cp1252::fromUtf8("\xC3\xA9\xEF\xBF\xBF\xF0\x9F\x98\x80"), "\xE9??") << "valid, not in the code page";

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace halvex {
 namespace {
 
@@ -14,6 +16,12 @@ using testing::FakePlatform;
 using testing::TempDir;
 
 constexpr std::string_view kUnitsList = ";[MMCH]\r\nName=Titan\r\n";
+
+// program, data, settings, pages and user files, in the order ProgramFolders names them.
+using Five = std::array<fs::path, 5>;
+Five all(const ProgramFolders& f) {
+    return {f.program, f.data, f.settings, f.pages, f.userFiles};
+}
 
 // An install tree as the package lays it out, and a user's home beside it.
 struct ProgramFoldersFixture : ::testing::Test {
@@ -33,42 +41,28 @@ struct ProgramFoldersFixture : ::testing::Test {
 
 TEST_F(ProgramFoldersFixture, PortableCopyInAWritableFolderKeepsEverythingBesideTheExecutable) {
     makePortable();
-    const ProgramFolders folders = choose(true);
-    for (const fs::path& folder : {folders.program, folders.data, folders.settings, folders.pages, folders.userFiles}) {
-        EXPECT_EQ(folder, bin);
-    }
+    EXPECT_EQ(all(choose(true)), (Five{bin, bin, bin, bin, bin}));
 }
 
 TEST_F(ProgramFoldersFixture, ReadOnlyPortableCopyWritesIntoTheUserFolders) {
     makePortable();
-    const ProgramFolders folders = choose(false);
-    EXPECT_EQ(folders.data, bin);
-    EXPECT_EQ(folders.settings, user.config);
-    EXPECT_EQ(folders.pages, user.cache);
-    EXPECT_EQ(folders.userFiles, user.data);
+    EXPECT_EQ(all(choose(false)), (Five{bin, bin, user.config, user.cache, user.data}));
 }
 
 // Root can write under /usr; an installed copy must still not fill /usr/bin with files.
 TEST_F(ProgramFoldersFixture, InstalledCopyReadsItsDataFolderAndWritesIntoTheUserFoldersEvenWhereItCouldWrite) {
-    const ProgramFolders folders = choose(true);
-    EXPECT_EQ(folders.program, bin);
-    EXPECT_EQ(folders.data, installedData);
-    EXPECT_EQ(folders.settings, user.config);
-    EXPECT_EQ(folders.pages, user.cache);
-    EXPECT_EQ(folders.userFiles, user.data);
+    EXPECT_EQ(all(choose(true)), (Five{bin, installedData, user.config, user.cache, user.data}));
 }
 
 TEST_F(ProgramFoldersFixture, SettingsFileBesideTheExecutableStillWins) {
     root.write("usr/bin/Settings.IFF", "Settings {\r\nPath: C:\\westwood\\sun;\r\n}\r\n");
-    const ProgramFolders folders = choose(false);
-    EXPECT_EQ(folders.settings, bin);
-    EXPECT_EQ(folders.pages, user.cache);
+    EXPECT_EQ(all(choose(false)), (Five{bin, installedData, bin, user.cache, user.data}));
 }
 
 // The messages about missing list files then name the program's own folder.
 TEST_F(ProgramFoldersFixture, DataFoundNowhereIsLookedForBesideTheExecutable) {
     fs::remove(installedData / "units.txt");
-    EXPECT_EQ(choose(true).data, bin);
+    EXPECT_EQ(all(choose(true)), (Five{bin, bin, bin, bin, bin}));
 }
 
 TEST_F(ProgramFoldersFixture, FirstStartOfAnInstalledCopyAsksAndKeepsItsSettingsInTheNewConfigFolder) {

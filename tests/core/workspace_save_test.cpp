@@ -9,6 +9,7 @@
 namespace halvex {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::TempDir;
 
 const std::string kRules = "[E1]\r\nCost=300 ;price\r\nSpeed=5\r\n\r\n[E2]\r\nCost=10\r\n";
@@ -22,11 +23,13 @@ struct WorkspaceSave : ::testing::Test {
     TempDir program;
     TempDir game;
     Workspace workspace{program.path()};
+    const fs::path rulesFile = game.path() / "Rules.INI";
+    const fs::path backup = game.path() / "Rules.INI.bak";
 
     void SetUp() override {
         game.write("Rules.INI", kRules);
         workspace.setGameDirectory(game.path().string());
-        workspace.loadRules(game.path() / "Rules.INI", kRules);
+        workspace.loadRules(rulesFile, kRules);
         workspace.changes().record("E1", "Cost", "500");
         workspace.changes().record("E1", "Armor", "heavy");
         workspace.changes().record("E2", "Cost", "20");
@@ -42,39 +45,46 @@ TEST_F(WorkspaceSave, WritesTheFileEmptiesTheListAndReportsInOrderAcrossSaves) {
     EXPECT_EQ(workspace.rules().text(), kSaved);
     EXPECT_TRUE(workspace.changes().empty()) << "the unticked entry goes too";
 
-    std::filesystem::remove(game.path() / "Rules.INI");
-    EXPECT_FALSE(workspace.saveChanges().attempted);
-    EXPECT_FALSE(std::filesystem::exists(game.path() / "Rules.INI")) << "an empty list writes nothing";
-
     workspace.changes().record("E1", "Cost", "600");
     workspace.changes().record("GONE", "Cost", "1");
     const auto second = workspace.saveChanges();
     EXPECT_TRUE(second.written);
     EXPECT_EQ(second.missingSections, std::vector<std::string>{"[GONE]"});
+    EXPECT_EQ(game.read("Rules.INI.bak"), kRules) << "only the first save of a run keeps the file as loaded";
     std::vector<std::string> rows;
     for (const auto& row : workspace.reportRows()) rows.push_back(row.item + "|" + row.oldValue + "|" + row.newValue);
     EXPECT_EQ(rows, (std::vector<std::string>{"[E1] Cost|300 ;price|500", "[E1] Armor||heavy", "[E1] Cost|500|600",
                                               "[GONE] Cost||1"}));
+
+    fs::remove(rulesFile);
+    EXPECT_FALSE(workspace.saveChanges().attempted);
+    EXPECT_FALSE(fs::exists(rulesFile)) << "an empty list writes nothing";
 }
 
-TEST_F(WorkspaceSave, AFailedWriteKeepsTextListAndReportAndNamesTheFile) {
+// A backup that cannot be written stops the save as a failed write of the file does.
+TEST_F(WorkspaceSave, AFailedWriteKeepsFileTextListAndReportAndNamesWhatFailed) {
+    fs::create_directory(backup);
+    const auto blocked = workspace.saveChanges();
+    EXPECT_TRUE(blocked.attempted && !blocked.written);
+    EXPECT_NE(blocked.error.find(backup.string()), std::string::npos) << blocked.error;
+    EXPECT_EQ(game.read("Rules.INI"), kRules);
+
     const auto blocker = program.write("not-a-folder", "x");
     workspace.setGameDirectory((blocker / "sun").string());
-    const auto entriesBefore = workspace.changes().entries();
-
     const auto outcome = workspace.saveChanges();
-
     EXPECT_TRUE(outcome.attempted && !outcome.written);
     EXPECT_TRUE(outcome.error.starts_with("Rules.ini could not be saved to ")) << outcome.error;
     EXPECT_NE(outcome.error.find((blocker / "sun" / "rules.ini").string()), std::string::npos) << outcome.error;
     EXPECT_EQ(workspace.rules().text(), kRules);
-    EXPECT_EQ(workspace.changes().size(), entriesBefore.size());
+    EXPECT_EQ(workspace.changes().size(), 3u);
     EXPECT_FALSE(workspace.changes().entries()[2].ticked);
     EXPECT_TRUE(workspace.reportRows().empty());
 
+    fs::remove(backup);
     workspace.setGameDirectory(game.path().string());
     EXPECT_TRUE(workspace.saveChanges().written) << "the retry finds everything still there";
     EXPECT_EQ(workspace.reportRows().size(), 2u);
+    EXPECT_EQ(game.read("Rules.INI.bak"), kRules);
 }
 
 TEST_F(WorkspaceSave, AFileChangedOnDiskIsNotWrittenUntilTheUserChooses) {
@@ -84,7 +94,7 @@ TEST_F(WorkspaceSave, AFileChangedOnDiskIsNotWrittenUntilTheUserChooses) {
     EXPECT_TRUE(workspace.saveRulesText().changedOnDisk) << "the source editor's write is held back too";
     EXPECT_EQ(game.read("Rules.INI"), kOtherProgramsRules);
     EXPECT_EQ(workspace.changes().size(), 3u);
-    EXPECT_FALSE(std::filesystem::exists(game.path() / "Rules.INI.bak"));
+    EXPECT_FALSE(fs::exists(backup));
 
     const auto applied = workspace.saveChanges(ChangedOnDisk::ApplyToNewText);
     ASSERT_TRUE(applied.written) << applied.error;
@@ -115,24 +125,9 @@ TEST_F(WorkspaceSave, ReloadsAChangedFileOnlyWithoutUnsavedEdits) {
     workspace.changes().record("E2", "Cost", "11");
     EXPECT_TRUE(workspace.saveChanges().written) << "the reloaded file is the known one";
 
-    std::filesystem::remove(game.path() / "Rules.INI");
+    fs::remove(rulesFile);
     EXPECT_FALSE(workspace.reloadRulesIfChanged()) << "a vanished file leaves the text";
     EXPECT_FALSE(workspace.rules().text().empty());
-}
-
-TEST_F(WorkspaceSave, OnlyTheFirstSaveOfARunKeepsTheLoadedFileAsBackup) {
-    std::filesystem::create_directory(game.path() / "Rules.INI.bak");
-    const auto blocked = workspace.saveChanges();
-    EXPECT_FALSE(blocked.written);
-    EXPECT_NE(blocked.error.find((game.path() / "Rules.INI.bak").string()), std::string::npos) << blocked.error;
-    EXPECT_EQ(game.read("Rules.INI"), kRules);
-
-    std::filesystem::remove(game.path() / "Rules.INI.bak");
-    ASSERT_TRUE(workspace.saveChanges().written);
-    workspace.changes().record("E2", "Cost", "30");
-    ASSERT_TRUE(workspace.saveChanges().written);
-    EXPECT_EQ(game.read("Rules.INI.bak"), kRules);
-    EXPECT_NE(game.read("Rules.INI").find("Cost=30"), std::string::npos);
 }
 
 // An object added or deleted makes no entry: the text itself is what is unsaved.
@@ -152,24 +147,19 @@ TEST_F(WorkspaceSave, AChangedTextIsUnsavedAndSavedWithoutEntries) {
     ASSERT_TRUE(workspace.saveChanges(ChangedOnDisk::Overwrite).written);
     EXPECT_EQ(game.read("Rules.INI"), added);
     EXPECT_FALSE(workspace.hasUnsavedChanges());
-    EXPECT_FALSE(workspace.saveChanges().attempted);
 }
 
 // Rules read from the program's folder are saved to the game folder: a rules.ini that
 // appears there meanwhile is another program's change, and the program's copy stays.
-TEST(WorkspaceLoadedElsewhere, AFileThatAppearsInTheGameFolderIsAnotherProgramsChange) {
-    TempDir program;
-    TempDir game;
-    Workspace workspace(program.path());
-    workspace.setGameDirectory(game.path().string());
+TEST_F(WorkspaceSave, RulesFromTheProgramsFolderMeetAFileInTheGameFolderAsAnotherProgramsChange) {
+    fs::remove(rulesFile);
     workspace.loadRules(program.write("rules.ini", kRules), kRules);
-    workspace.changes().record("E1", "Cost", "500");
-    game.write("rules.ini", kOtherProgramsRules);
+    game.write("Rules.INI", kOtherProgramsRules);
 
     EXPECT_TRUE(workspace.saveChanges().changedOnDisk);
-    std::filesystem::remove(game.path() / "rules.ini");
+    fs::remove(rulesFile);
     ASSERT_TRUE(workspace.saveChanges().written);
-    EXPECT_FALSE(std::filesystem::exists(game.path() / "rules.ini.bak")) << "there was nothing to keep";
+    EXPECT_FALSE(fs::exists(backup)) << "there was nothing to keep";
     EXPECT_EQ(program.read("rules.ini"), kRules);
 }
 
