@@ -13,25 +13,21 @@ namespace fs = std::filesystem;
 struct ModPackage : ::testing::Test {
     TempDir desktop;
     TempDir program;
-    ModForm form{"My Mod", "mymod", "1.2", {}};
-
-    void SetUp() override {
-        form.files.push_back({"rules.ini", desktop.write("rules.ini", "[E1]\r\nCost=1\r\n")});
-        form.files.push_back({"art.ini", desktop.write("art.ini", "[E1]\r\nVoxel=yes\r\n")});
-    }
+    ModForm form{"My Mod", "mymod", "1.2",
+                 {{"rules.ini", desktop.write("rules.ini", "[E1]\r\nCost=1\r\n")},
+                  {"art.ini", desktop.write("art.ini", "[E1]\r\nVoxel=yes\r\n")}}};
 };
 
 TEST_F(ModPackage, GeneratesCopiesAndDescriptorAndASecondRunOverwrites) {
     std::vector<int> progress;
-    auto outcome = generateMod(form, program.path(), [&](int copied) { progress.push_back(copied); });
+    const auto outcome = generateMod(form, program.path(), [&](int copied) { progress.push_back(copied); });
     ASSERT_EQ(outcome.error, "");
-    EXPECT_EQ(outcome.folder, program.path() / "mymod");
+    EXPECT_EQ(createdMessage(outcome.folder),
+              "Mod created. Just distribute the files in the " + (program.path() / "mymod").string() + " directory");
     EXPECT_EQ(program.read("mymod/mymod-rules.ini"), "[E1]\r\nCost=1\r\n");
     EXPECT_EQ(program.read("mymod/mymod-art.ini"), "[E1]\r\nVoxel=yes\r\n");
     EXPECT_EQ(program.read("mymod/mymod.mod"), "My Mod\r\nv1.2\r\nrules.ini\r\nart.ini\r\n");
     EXPECT_EQ(progress, (std::vector<int>{1, 2}));
-    EXPECT_EQ(createdMessage(outcome.folder),
-              "Mod created. Just distribute the files in the " + (program.path() / "mymod").string() + " directory");
 
     desktop.write("rules.ini", "[E1]\r\nCost=2\r\n");
     form.version = "1.3";
@@ -64,11 +60,10 @@ TEST_F(ModPackage, AFailedCopyNamesTheFileAndLeavesNoDescriptor) {
 }
 
 TEST(ModFileIcons, FollowTheLastFourCharactersInAnyCase) {
-    EXPECT_EQ(iconNumber("Rules.INI"), 3);
-    EXPECT_EQ(iconNumber("x.JPG"), 2);
-    EXPECT_EQ(iconNumber("readme.txt"), 4);
-    EXPECT_EQ(iconNumber("notes.doc"), 1);
-    EXPECT_EQ(iconNumber("ini"), 1);
+    for (const auto& [name, icon] : std::vector<std::pair<std::string_view, int>>{
+             {"Rules.INI", 3}, {"x.JPG", 2}, {"readme.txt", 4}, {"notes.doc", 1}, {"ini", 1}}) {
+        EXPECT_EQ(iconNumber(name), icon) << name;
+    }
 }
 
 TEST_F(ModPackage, ADescriptorReadsBackAndItsCopiesGenerateInPlace) {
@@ -84,9 +79,8 @@ TEST_F(ModPackage, ADescriptorReadsBackAndItsCopiesGenerateInPlace) {
     ASSERT_EQ(generateMod(opened, program.path(), {}).error, "");
     EXPECT_EQ(program.read("mymod/mymod-art.ini"), "[E1]\r\nVoxel=yes\r\n");
 
-    ModForm draft = form;
-    draft.title = "Draft";
-    ASSERT_EQ(saveDescriptor(draft, program.path()).error, "");
+    form.title = "Draft";
+    ASSERT_EQ(saveDescriptor(form, program.path()).error, "");
     EXPECT_EQ(program.read("mymod/mymod.mod"), "Draft\r\nv1.2\r\nrules.ini\r\nart.ini\r\n");
 }
 

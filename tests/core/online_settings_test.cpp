@@ -14,25 +14,19 @@ std::string servers(std::string_view lines) {
 }
 
 TEST(UserName, ReservedEmptyAndUntypableNamesAreRefused) {
-    for (const auto* name : {"Tamsor", "tamsor", "SYSTEM", "wHiSpEr", ""}) {
+    for (const auto* name : {"Tamsor", "tamsor", "SYSTEM", "wHiSpEr", "", "Kane0", "zod", "Kane Jr", "Kane.",
+                             "Kane\r\n.say hi", "Caf\xE9"}) {
         EXPECT_FALSE(isAcceptableUserName(name)) << name;
     }
-    for (const auto* name : {"Kane0", "zod", "Kane Jr", "Kane.", "Kane\r\n.say hi", "Caf\xE9"}) {
-        EXPECT_FALSE(isAcceptableUserName(name)) << name;
-    }
-    for (const auto* name : {"Kane", "Tamsor2", "Zyx", "[GDI]_Mc:Neil", "1"}) {
-        EXPECT_TRUE(isAcceptableUserName(name)) << name;
-    }
+    for (const auto* name : {"Kane", "Tamsor2", "Zyx", "[GDI]_Mc:Neil", "1"}) EXPECT_TRUE(isAcceptableUserName(name)) << name;
 }
 
 TEST(ProgramVersion, VersionFileIsComparedWithoutSurroundingWhiteSpaceOrCase) {
     for (const auto* same : {"1.05", "1.05\r\n", "  1.05\n", "1.05 \t"}) EXPECT_TRUE(isCurrentVersion(same)) << same;
-    for (const auto* other : {"1.06", "1.0.5", "1.05a", "", "<html>1.05</html>"}) {
-        EXPECT_FALSE(isCurrentVersion(other)) << other;
-    }
+    for (const auto* other : {"1.06", "1.0.5", "1.05a", "", "<html>1.05</html>"}) EXPECT_FALSE(isCurrentVersion(other)) << other;
 }
 
-TEST(ServerAddresses, DefaultsAreTheBundledPagesAndTheLocalChatServer) {
+TEST(ServerAddresses, TheBundledPagesAndTheLocalChatServerGiveWayOnlyToSoundSettings) {
     // A char8_t path: a plain char path is read in the system's code page on Windows.
     const ServerAddresses addresses =
         readServerAddresses(servers(""), std::filesystem::path(u8"/opt/Mod Tools/\u041C\u043E\u0434"));
@@ -42,9 +36,7 @@ TEST(ServerAddresses, DefaultsAreTheBundledPagesAndTheLocalChatServer) {
     EXPECT_EQ(addresses.chatPage(), addresses.web + "/halvex/ads.html");
     EXPECT_EQ(addresses.chatHost, "localhost");
     EXPECT_EQ(addresses.chatPort, 1441);
-}
 
-TEST(ServerAddresses, SettingsOverrideWhatTheyHoldSoundly) {
     const ServerAddresses set =
         readServerAddresses(servers("Web: http://mods.example.org/;\r\nChat: chat.example.org;\r\nChatPort: 5000;\r\n"), "/p");
     EXPECT_EQ(set.versionFile(), "http://mods.example.org/halvex/update.iff");

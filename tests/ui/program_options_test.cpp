@@ -5,16 +5,6 @@
 #include <QProcess>
 #include <QtTest>
 
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-} // namespace
-
 // The program run as a user runs it from a shell, from a folder of its own so that
 // anything it would write beside itself shows.
 class ProgramOptionsTest : public QObject {
@@ -23,6 +13,11 @@ class ProgramOptionsTest : public QObject {
     halvex::testing::TempDir m_folder;
     QString m_program;
 
+    struct Run {
+        int exitCode = -1;
+        QString out;
+        QString err;
+    };
     Run run(const QStringList& arguments) const {
         QProcess process;
         // A platform that does not exist: starting the window toolkit at all would fail.
@@ -59,9 +54,6 @@ private slots:
         QCOMPARE(run({QStringLiteral("-h")}).out, help.out);
 
         QVERIFY2(m_folder.names().size() == 1, "nothing is written beside the program");
-    }
-
-    void withoutThemTheEditorStarts() {
         QVERIFY2(run({}).exitCode != 0, "the missing platform stops the editor, so the options were no accident");
     }
 };

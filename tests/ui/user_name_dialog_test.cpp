@@ -83,15 +83,14 @@ class UserNameDialogTest : public QObject {
         m_dialog->show();
         return *m_dialog;
     }
+    static void overFileAndHttp() {
+        QTest::addColumn<bool>("overHttp");
+        QTest::newRow("file") << false;
+        QTest::newRow("http") << true;
+    }
     void logInAs(const QString& name) const {
         m_dialog->nameBox()->setText(name);
         QTest::mouseClick(m_dialog->loginButton(), Qt::LeftButton);
-    }
-    ChatWindow* logInAndWaitForChat(const QString& name) {
-        QSignalSpy opened(m_dialog.data(), &UserNameDialog::chatOpened);
-        logInAs(name);
-        if (!QTest::qWaitFor([&] { return opened.count() == 1; }, kTimeoutMs)) return nullptr;
-        return opened.at(0).at(0).value<ChatWindow*>();
     }
 
 private slots:
@@ -106,7 +105,7 @@ private slots:
         m_workspace.reset();
     }
 
-    void onlyNameCharactersCanBeTypedOrPasted() {
+    void onlyNameCharactersCanBeTypedOrPastedAndReservedOnesAreRefused() {
         open();
         QCOMPARE(m_dialog->titleLabel()->text(), QStringLiteral(" Enter a name for Halvex Online"));
         QLineEdit& box = *m_dialog->nameBox();
@@ -122,10 +121,7 @@ private slots:
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box.text(), QStringLiteral("KaneZ9_[GDI"));
         halvex::testing::saveScreenshot(*m_dialog, QStringLiteral("enternme"));
-    }
 
-    void reservedAndEmptyNamesAreRefusedInAnyCase() {
-        open();
         for (const auto* name : {"tAMSOR", "SYSTEM", "whisper", ""}) {
             m_platform.messages.clear();
             logInAs(QString::fromLatin1(name));
@@ -137,19 +133,16 @@ private slots:
     }
 
     // The version file ends in its own line break, over file: and over http://.
-    void currentVersionOpensTheChatAndKeepsTheName_data() {
-        QTest::addColumn<bool>("overHttp");
-        QTest::newRow("file") << false;
-        QTest::newRow("http") << true;
-    }
+    void currentVersionOpensTheChatAndKeepsTheName_data() { overFileAndHttp(); }
     void currentVersionOpensTheChatAndKeepsTheName() {
         QFETCH(bool, overHttp);
         VersionServer web("1.05\n");
         if (overHttp) useWebServer(web.address());
         open();
-        ChatWindow* chat = logInAndWaitForChat(QStringLiteral("Kane"));
-        QVERIFY(chat != nullptr);
-        std::unique_ptr<ChatWindow> owned(chat);
+        QSignalSpy opened(m_dialog.data(), &UserNameDialog::chatOpened);
+        logInAs(QStringLiteral("Kane"));
+        QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, kTimeoutMs);
+        const std::unique_ptr<ChatWindow> chat(opened.at(0).at(0).value<ChatWindow*>());
         QCOMPARE(chat->ownName(), std::string("Kane"));
         QVERIFY(chat->isVisible());
         QTRY_VERIFY(m_dialog.isNull()); // closed and gone
@@ -176,11 +169,8 @@ private slots:
         QVERIFY(!std::filesystem::exists(m_program->path() / "settings.iff"));
     }
 
-    void unreachableVersionFileOpensNothing_data() {
-        QTest::addColumn<bool>("overHttp");
-        QTest::newRow("missing file") << false;
-        QTest::newRow("refused connection") << true;
-    }
+    // A missing file, and a refused connection.
+    void unreachableVersionFileOpensNothing_data() { overFileAndHttp(); }
     void unreachableVersionFileOpensNothing() {
         QFETCH(bool, overHttp);
         useWebServer(overHttp ? "http://127.0.0.1:" + std::to_string(halvex::testing::unusedLocalPort())
