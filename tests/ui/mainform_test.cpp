@@ -75,17 +75,6 @@ private slots:
         halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("stats-entries"));
     }
 
-    void firstRunAsksForTheGameFolderUntilChosen() {
-        m_rig->create();
-        m_rig->platform.folderAnswers = {"", m_rig->game.path().string()};
-        m_rig->form->loadSequence();
-        QCOMPARE(m_rig->platform.folderPrompts.size(), std::size_t{2});
-        QCOMPARE(m_rig->workspace->rules().text(), std::string("[General]\r\nName=Test\r\n"));
-        QCOMPARE(m_rig->program.read("settings.iff"),
-                 "Settings {\r\nPath: " + m_rig->game.path().string() + ";\r\n}\r\n");
-        QCOMPARE(m_rig->form->menu()->topLevelItemCount(), 8);
-    }
-
     void loadsListsIntoTheNavigationListAndTheHiddenListsOrNamesAMissingFile() {
         m_rig->program.write("units.txt", ";[E1]\r\nName=Light Infantry\r\n;[MCV]\r\nName=MCV\r\n;[E2]\r\nName=Disc Thrower\r\n");
         m_rig->game.write("rules.ini", "[InfantryTypes]\r\n1=E2\r\n2=GOLEM\r\n[TerrainTypes]\r\n1=BONETREE\r\n"
