@@ -181,18 +181,6 @@ private slots:
         QCOMPARE(menu->topLevelItem(0)->text(0), QStringLiteral("Settings"));
         QCOMPARE(m_rig->form->currentSection(), section);
     }
-
-    void unreadableListFileIsReportedAndTheProgramGoesOn() {
-        std::filesystem::create_directory(m_rig->program.path() / "units.txt");
-        m_rig->open(kModRules);
-        m_rig->showList(QStringLiteral("Units"));
-        QCOMPARE(m_rig->platform.messages.size(), std::size_t{1});
-        const std::string& text = m_rig->platform.messages.front().text;
-        QVERIFY2(text.find("units.txt") != std::string::npos && text.find("folder") != std::string::npos, text.c_str());
-        QCOMPARE(m_rig->form->menu()->topLevelItemCount(), 0);
-        m_rig->form->pressCancel();
-        QCOMPARE(m_rig->form->menu()->topLevelItemCount(), 8);
-    }
 };
 
 QTEST_MAIN(UserEditsTest)
