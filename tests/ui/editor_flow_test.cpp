@@ -137,7 +137,6 @@ private slots:
         QCOMPARE(paletteEntries(), expected);
 
         QTest::mouseClick(m_rig->form->historyWindow()->saveButton(), Qt::LeftButton);
-        QCOMPARE(m_rig->platform.messageTexts().back(), std::string("Rules.ini Saved!"));
         QVERIFY(paletteEntries().isEmpty());
         QVERIFY(untouchedLines(before, edits) == untouchedLines(m_rig->game.read("rules.ini"), edits));
 

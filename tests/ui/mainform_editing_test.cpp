@@ -3,11 +3,10 @@
 #include "ui/TabStrip.h"
 #include "ui/online/HelpWindow.h"
 #include "ui/online/WebView.h"
-
-#include "fakes/HelpFrame.h"
 #include "ui/tools/HistoryWindow.h"
 
 #include "fakes/EditorRig.h"
+#include "fakes/HelpFrame.h"
 #include "fakes/Screenshot.h"
 
 #include <QClipboard>
@@ -19,6 +18,7 @@
 
 using halvex::MessageAnswer;
 using halvex::testing::EditorRig;
+using halvex::testing::texts;
 namespace fs = std::filesystem;
 
 Q_DECLARE_METATYPE(MessageAnswer)
@@ -40,14 +40,6 @@ class MainFormEditingTest : public QObject {
 
     std::unique_ptr<EditorRig> m_rig;
 
-    // The small lists over kRules, with Light Infantry loaded.
-    void start() {
-        m_rig->program.write("units.txt", ";[E1]\r\nName=Light Infantry\r\n;[E2]\r\nName=Disc Thrower\r\n");
-        m_rig->program.write("weapons.txt", ";[Minigun]\r\nName=Minigun\r\n");
-        m_rig->open(kRules);
-        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
-    }
-
     QStringList entries() const {
         QStringList texts;
         for (const auto& entry : m_rig->workspace->changes().entries()) texts << QString::fromStdString(entry.text);
@@ -61,14 +53,16 @@ class MainFormEditingTest : public QObject {
         return text + "\r\n[MODTANK]\r\nName=Mod Tank\r\nCost=900\r\n";
     }
 
-    static QStringList texts(const QListWidget& list) {
-        QStringList found;
-        for (int i = 0; i < list.count(); ++i) found << list.item(i)->text();
-        return found;
+private slots:
+    // The small lists over kRules, with Light Infantry loaded in the active window.
+    void init() {
+        m_rig = std::make_unique<EditorRig>();
+        m_rig->program.write("units.txt", ";[E1]\r\nName=Light Infantry\r\n;[E2]\r\nName=Disc Thrower\r\n");
+        m_rig->program.write("weapons.txt", ";[Minigun]\r\nName=Minigun\r\n");
+        QVERIFY(m_rig->openActive(kRules));
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
     }
 
-private slots:
-    void init() { m_rig = std::make_unique<EditorRig>(); }
     void cleanup() { m_rig.reset(); }
 
     void exitAsksAboutUnsavedEdits_data() {
@@ -90,7 +84,6 @@ private slots:
         QFETCH(QString, how);
         QFETCH(bool, exits);
         const bool written = exits && answer == MessageAnswer::Yes;
-        start();
         if (edited) {
             EditorRig::type(m_rig->field<QLineEdit>("mainedit", 2), QStringLiteral("777"));
             m_rig->platform.messageAnswers.push_back(answer);
@@ -129,7 +122,6 @@ private slots:
 
     void changedFileOnDiskIsAskedAboutAtSave() {
         QFETCH(MessageAnswer, answer);
-        start();
         EditorRig::type(m_rig->field<QLineEdit>("mainedit", 2), QStringLiteral("777"));
         const std::string other = otherProgramsRules();
         m_rig->game.write("rules.ini", other);
@@ -156,7 +148,6 @@ private slots:
     }
 
     void comingBackToTheProgramShowsTheFileAsAnotherProgramLeftIt() {
-        start();
         QWidget otherApplication;
         const auto switchAwayAndBack = [&] {
             otherApplication.show();
@@ -181,7 +172,6 @@ private slots:
 
     // The source editor's save took the loaded object's section away.
     void aVanishedSectionLeavesNothingShown() {
-        start();
         m_rig->workspace->rules().replace("[Other]\r\n");
         m_rig->form->rulesTextReplaced();
         QCOMPARE(m_rig->form->currentSection(), std::string());
@@ -190,7 +180,6 @@ private slots:
     }
 
     void editWeaponOpensThePrimaryWeapon() {
-        start();
         QTest::mouseClick(m_rig->field<QPushButton>("editw", 0), Qt::LeftButton);
         QVERIFY(m_rig->form->panes().isPaneVisible("weapmain"));
         QVERIFY(!m_rig->form->panes().isPaneVisible("mainunits"));
@@ -205,7 +194,6 @@ private slots:
     }
 
     void closedPaletteKeepsTheEditsAndComesBack() {
-        start();
         EditorRig::type(m_rig->field<QLineEdit>("mainedit", 2), QStringLiteral("300"));
         halvex::ui::HistoryWindow* palette = m_rig->form->historyWindow();
         QVERIFY(palette->isVisible());
@@ -228,9 +216,6 @@ private slots:
     void helpOpensInItsWindowAndRunReachesTheDesktop() {
         // The bundled pages beside the program, where the default web address looks.
         fs::copy(fs::path(HALVEX_SOURCE_DIR) / "data" / "web", m_rig->program.path() / "web", fs::copy_options::recursive);
-        start();
-        m_rig->form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_rig->form.get()));
         QTest::keyClick(m_rig->form.get(), Qt::Key_F1);
         halvex::ui::HelpWindow* help = m_rig->form->helpWindow();
         QVERIFY(help != nullptr && help->isVisible());
@@ -261,7 +246,6 @@ private slots:
 
     // Which pane each view shows is the navigation's; here, that the views show the file.
     void generalViewsShowTheGeneralSection() {
-        start();
         const std::tuple<QString, std::string_view, int, QString> views[] = {
             {"General", "gencmb", 0, "no"}, {"Artifical Intelligence", "aiedit", 0, "100"}, {"ION Storms", "ionedit", 3, "60"}};
         for (const auto& [entry, array, index, value] : views) {
@@ -274,7 +258,6 @@ private slots:
     }
 
     void pastedLineBreaksNeverReachRulesIni() {
-        start();
         QGuiApplication::clipboard()->setText(QStringLiteral("5\r\n[Evil]\r\nX=1"));
         for (QLineEdit* edit : {m_rig->field<QLineEdit>("mainedit", 2),
                                 m_rig->field<QComboBox>("maincombo", 0)->lineEdit()}) {
@@ -292,6 +275,7 @@ private slots:
     }
 
     void screenshotsOfTheObjectPanes() {
+        m_rig = std::make_unique<EditorRig>(); // the installed lists over the sample game instead
         m_rig->installListFiles();
         m_rig->open(halvex::testing::readFile(fs::path(HALVEX_SOURCE_DIR) / "examples" / "game" / "rules.ini"));
         m_rig->load(QStringLiteral("Structures"), QStringLiteral("GDI Power Plant"));

@@ -6,23 +6,24 @@
 #include "fakes/EditorRig.h"
 #include "fakes/Screenshot.h"
 
-#include <QLabel>
 #include <QScrollBar>
 #include <QtTest>
 
 using halvex::testing::EditorRig;
+using halvex::testing::texts;
 using halvex::ui::MainForm;
+
+namespace {
+
+const QStringList kMainMenu{"Settings", "Tools", "Edit Source Code", "Run Tiberian Sun", "Save!",
+                            "Halvex Online", "Halvex Help", "Exit"};
+
+} // namespace
 
 class MainFormTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<EditorRig> m_rig;
-
-    static QStringList menuTexts(const QTreeWidget& menu) {
-        QStringList texts;
-        for (int i = 0; i < menu.topLevelItemCount(); ++i) texts << menu.topLevelItem(i)->text(0);
-        return texts;
-    }
 
     // Settings that point at the game, plus any extra blocks; then the window, started.
     void start(const std::string& extra = {}) {
@@ -45,24 +46,21 @@ private slots:
         std::string registry = "[InfantryTypes]\r\n";
         std::string sections;
         for (int i = 0; i < 40; ++i) {
-            const std::string id = "U" + std::to_string(i);
-            registry += std::to_string(i) + "=" + id + "\r\n";
-            sections += "[" + id + "]\r\nName=Unit " + std::to_string(i) + "\r\n";
+            registry += std::to_string(i) + "=U" + std::to_string(i) + "\r\n";
+            sections += "[U" + std::to_string(i) + "]\r\n";
         }
         m_rig->game.write("rules.ini", registry + sections);
         start();
         m_rig->form->show();
         auto* menu = m_rig->form->menu();
-        QCOMPARE(menuTexts(*menu), (QStringList{"Settings", "Tools", "Edit Source Code", "Run Tiberian Sun", "Save!",
-                                                "Halvex Online", "Halvex Help", "Exit"}));
+        QCOMPARE(texts(*menu), kMainMenu);
         for (int i = 0; i < menu->topLevelItemCount(); ++i) {
             QVERIFY2(menu->viewport()->rect().contains(menu->visualItemRect(menu->topLevelItem(i))),
                      qPrintable(menu->topLevelItem(i)->text(0)));
         }
         halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("mainform-start"));
 
-        m_rig->command(QStringLiteral("Settings"));
-        m_rig->pick(QStringLiteral("Units"));
+        m_rig->showList(QStringLiteral("Units"));
         menu->scrollToBottom();
         QVERIFY(menu->verticalScrollBar()->value() > 0);
         m_rig->form->pressCancel();
@@ -75,28 +73,17 @@ private slots:
         halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("stats-entries"));
     }
 
-    void firstRunAsksForTheGameFolderUntilChosen() {
-        m_rig->create();
-        m_rig->platform.folderAnswers = {"", m_rig->game.path().string()};
-        m_rig->form->loadSequence();
-        QCOMPARE(m_rig->platform.folderPrompts.size(), std::size_t{2});
-        QCOMPARE(m_rig->workspace->rules().text(), std::string("[General]\r\nName=Test\r\n"));
-        QCOMPARE(m_rig->program.read("settings.iff"),
-                 "Settings {\r\nPath: " + m_rig->game.path().string() + ";\r\n}\r\n");
-        QCOMPARE(m_rig->form->menu()->topLevelItemCount(), 8);
-    }
-
-    void loadsListsIntoTheNavigationListAndTheHiddenListsOrNamesAMissingFile() {
+    // A list file that cannot be read is named once, with why, and the program goes on.
+    void loadsListsIntoTheNavigationListAndTheHiddenListsOrNamesAnUnreadableFile() {
         m_rig->program.write("units.txt", ";[E1]\r\nName=Light Infantry\r\n;[MCV]\r\nName=MCV\r\n;[E2]\r\nName=Disc Thrower\r\n");
+        std::filesystem::create_directory(m_rig->program.path() / "terrain.txt");
         m_rig->game.write("rules.ini", "[InfantryTypes]\r\n1=E2\r\n2=GOLEM\r\n[TerrainTypes]\r\n1=BONETREE\r\n"
                                        "[E1]\r\n[E2]\r\n[GOLEM]\r\nName=Golem\r\n[BONETREE]\r\n");
         start();
 
-        m_rig->command(QStringLiteral("Settings"));
-        m_rig->pick(QStringLiteral("Units"));
-        QCOMPARE(menuTexts(*m_rig->form->menu()), (QStringList{"Light Infantry", "Disc Thrower", "Golem"}));
-        QCOMPARE(m_rig->form->menu()->topLevelItem(1)->text(1), QStringLiteral("E2"));
-        QVERIFY(!m_rig->form->menu()->isColumnHidden(1));
+        m_rig->showList(QStringLiteral("Units"));
+        QCOMPARE(texts(*m_rig->form->menu(), {0, 1}),
+                 (QStringList{"Light Infantry|E1", "Disc Thrower|E2", "Golem|GOLEM"}));
         QCOMPARE(m_rig->form->progressBar()->widthTwips(), halvex::ui::ProgressBar::kFullWidth);
         QVERIFY(!m_rig->form->menu()->isHidden());
         QVERIFY(!m_rig->form->okButton()->isHidden());
@@ -106,17 +93,18 @@ private slots:
         QCOMPARE(m_rig->form->objectList(MainForm::ListTarget::Units).size(), std::size_t{3});
         QCOMPARE(m_rig->form->objectList(MainForm::ListTarget::Units)[2].id, std::string("GOLEM"));
 
-        // A missing list file is named once, when its list is first shown; the text's own
-        // terrain is listed all the same.
-        for (int time = 0; time < 2; ++time) {
+        for (int time = 0; time < 2; ++time) { // named once, when the list is first shown
             m_rig->form->pressCancel();
-            m_rig->command(QStringLiteral("Settings"));
-            m_rig->pick(QStringLiteral("Terrain"));
+            m_rig->showList(QStringLiteral("Terrain"));
         }
         QCOMPARE(m_rig->platform.messages.size(), std::size_t{1});
-        QVERIFY(m_rig->platform.messages[0].text.find("terrain.txt") != std::string::npos);
-        QCOMPARE(menuTexts(*m_rig->form->menu()), QStringList{"BONETREE"});
+        const std::string& text = m_rig->platform.messages[0].text;
+        QVERIFY2(text.find("terrain.txt") != std::string::npos && text.find("folder") != std::string::npos,
+                 text.c_str());
+        QCOMPARE(texts(*m_rig->form->menu()), QStringList{"BONETREE"}); // the text's own terrain all the same
         QVERIFY(!m_rig->form->menu()->isHidden());
+        m_rig->form->pressCancel();
+        QCOMPARE(texts(*m_rig->form->menu()), kMainMenu);
     }
 
     void appliesTheThemeUpToTheFirstValueThatIsNoNumber() {

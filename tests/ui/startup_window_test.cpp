@@ -20,10 +20,6 @@ namespace fs = std::filesystem;
 const fs::path kCyrillic = fs::path(u8"/игры/Tiberian Sun");
 const fs::path kGreek = fs::path(u8"/παιχνίδια/ts");
 
-QString textOf(const fs::path& path) {
-    return QString::fromStdU16String(path.u16string());
-}
-
 } // namespace
 
 class StartupWindowTest : public QObject {
@@ -67,7 +63,7 @@ private slots:
         QCOMPARE(dialog->folderField()->text(), QStringLiteral("/typed"));
 
         QTest::mouseClick(recent->viewport(), Qt::LeftButton, {}, recent->visualItemRect(recent->item(1)).center());
-        QCOMPARE(dialog->folderField()->text(), textOf(kGreek));
+        QCOMPARE(dialog->folderField()->text(), QString::fromStdU16String(kGreek.u16string()));
         QVERIFY(dialog->isVisible());
 
         QTest::keyClick(recent, Qt::Key_Up);
