@@ -52,16 +52,11 @@ class SourceEditorTest : public QObject {
         if (!QTest::qWaitForWindowActive(&editor())) qWarning("the source editor is not active");
     }
 
-    // Puts the cursor at the start of a line, as a click there would, and types;
-    // "\n" presses Enter.
+    // Puts the cursor at the start of a line, as a click there would, and types; "\r" is Enter.
     void typeOnLine(int number, const QString& text) const {
         box().setFocus();
         box().setTextCursor(QTextCursor(block(number)));
-        const QStringList lines = text.split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (i > 0) QTest::keyClick(&box(), Qt::Key_Return);
-            QTest::keyClicks(&box(), lines[i]);
-        }
+        QTest::keyClicks(&box(), text);
     }
 
     // Types a key and "=", moves into the list with Down, goes `downs` further and picks with `key`.
@@ -210,19 +205,19 @@ private slots:
         QCOMPARE(m_rig->platform.messages.back().text, std::string(SourceEditor::kCloseQuestion));
         QCOMPARE(m_rig->platform.messages.back().buttons, halvex::MessageButtons::YesNoCancel);
 
-        typeOnLine(3, QStringLiteral("Speed=9\n"));
+        typeOnLine(3, QStringLiteral("Speed=9\r"));
         answerClose(MessageAnswer::No);
         QVERIFY(!editor().isVisible());
         QTRY_VERIFY(search.isNull());
         QCOMPARE(m_rig->game.read("rules.ini"), std::string(kModRules));
 
         open();
-        typeOnLine(3, QStringLiteral("Speed=9\n"));
+        typeOnLine(3, QStringLiteral("Speed=9\r"));
         m_rig->command(QStringLiteral("Edit Source Code")); // again: the edits are gone
         QCOMPARE(box().rulesText(), std::string(kModRules));
         QVERIFY(editor().isModified());
 
-        typeOnLine(3, QStringLiteral("Speed=9\n"));
+        typeOnLine(3, QStringLiteral("Speed=9\r"));
         answerClose(MessageAnswer::Yes);
         QVERIFY(!editor().isVisible());
         QVERIFY(m_rig->game.read("rules.ini").find("\r\nSpeed=9\r\nName=Light Infantry") != std::string::npos);
@@ -231,7 +226,7 @@ private slots:
 
     // Ending the program must not drop the editor's unsaved text without a word.
     void exitingAsksAboutTheEditorsUnsavedText() {
-        typeOnLine(3, QStringLiteral("Speed=9\n"));
+        typeOnLine(3, QStringLiteral("Speed=9\r"));
         m_rig->platform.messageAnswers.push_back(MessageAnswer::Cancel);
         QVERIFY(!m_rig->form->exitSequence());
         QVERIFY(editor().isVisible());
