@@ -1,11 +1,8 @@
 // A mod's rules.ini is mostly objects the game lacks. The navigation lists, the weapon
 // pane's combos and the window title follow the loaded text, and another game folder is
 // one settings entry away, without losing an edit on the way.
-#include "core/BlockDocument.h"
-#include "core/RecentFolders.h"
 #include "core/editor/MenuSets.h"
 #include "ui/LabelButton.h"
-#include "ui/NavigationList.h"
 
 #include "fakes/EditorRig.h"
 #include "fakes/Screenshot.h"
@@ -178,8 +175,6 @@ private slots:
         m_rig->program.write("Mods; Nod Rising/RULES.INI", kOtherModRules);
         m_rig->platform.folderAnswers.push_back(otherMod());
         switchFolders();
-        QCOMPARE(m_rig->workspace->gameDirectory(), otherMod());
-
         m_rig->form.reset();
         m_rig->create();
         QVERIFY(m_rig->form->loadSequence());

@@ -89,7 +89,6 @@ private slots:
     void cleanup() { m_rig.reset(); }
 
     void statsPageListsTheTickedSidesEscapedAndOpensIt() {
-        m_rig->platform.clock = {2026, 7, 12, 9, 5, 0};
         m_rig->command(QStringLiteral("Tools"));
         m_rig->command(QStringLiteral("Stats Generator"));
         tickStatsEntry(QStringLiteral("GDI Units"));
@@ -125,7 +124,6 @@ private slots:
     void addMakesAnObjectFromTheTemplateShowsItAndSaveWritesIt() {
         auto& window = openAddDelete();
         halvex::testing::saveScreenshot(window, QStringLiteral("adddel"));
-        QCOMPARE(window.titleLabel()->text(), QStringLiteral(" Add Units/Buildings/Weapons"));
         QCOMPARE(halvex::testing::texts(*window.idBox()), (QStringList{"E1", "ZOMBIE", "CULTIST", "CRYPT"}));
         QCOMPARE(window.templateList()->currentText(), QStringLiteral("Conscript"));
 

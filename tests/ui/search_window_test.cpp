@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextDocument>
 #include <QTreeWidget>
 #include <QtTest>
 
