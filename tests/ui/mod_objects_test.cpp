@@ -65,8 +65,13 @@ private slots:
 
     void unitsListShowsTheModsObjectsAndTypingJumpsToOne() {
         start();
-        m_rig->showList(QStringLiteral("Units"));
+        m_rig->command(QStringLiteral("Settings"));
         auto* menu = m_rig->form->menu();
+        for (int i = 0; i < menu->topLevelItemCount(); ++i) { // the folder switch in sight too
+            QVERIFY(menu->viewport()->rect().contains(menu->visualItemRect(menu->topLevelItem(i))));
+        }
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("settings-with-folder-switch"));
+        m_rig->pick(QStringLiteral("Units"));
         // The section's own name wins over the list file's; MCV is not in the mod.
         QCOMPARE(texts(*menu, {0, 1}), (QStringList{"Conscript|E1", "Zombie|ZOMBIE", "Zombie|SPECTRE", "Wyvern|WYVERN",
                                                     "Wraith|WRAITH", "Scarab Tank|AATNK"}));
@@ -131,7 +136,7 @@ private slots:
         QFETCH(bool, withRules);
         QFETCH(bool, switched);
         start();
-        m_rig->program.write(withRules ? "Mods; Nod Rising/rules.ini" : "Mods; Nod Rising/readme.txt",
+        m_rig->program.write(withRules ? "Mods; Nod Rising/RULES.INI" : "Mods; Nod Rising/readme.txt",
                              kOtherModRules);
         m_rig->load(QStringLiteral("Units"), QStringLiteral("Conscript"));
         EditorRig::type(m_rig->field<QLineEdit>("mainedit", 2), QStringLiteral("250"));
@@ -161,28 +166,15 @@ private slots:
                  QStringLiteral("Halvex Editor Proffesional - ") + QString::fromStdU16String(otherMod().u16string()));
         m_rig->showList(QStringLiteral("Units"));
         QCOMPARE(texts(*m_rig->form->menu()), QStringList{"Golem"});
-    }
 
-    void recentFoldersSurviveARestart() {
-        start();
-        m_rig->command(QStringLiteral("Settings"));
-        const auto* menu = m_rig->form->menu();
-        for (int i = 0; i < menu->topLevelItemCount(); ++i) { // the added entry in sight too
-            QVERIFY(menu->viewport()->rect().contains(menu->visualItemRect(menu->topLevelItem(i))));
-        }
-        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("settings-with-folder-switch"));
-        m_rig->form->pressCancel();
-        m_rig->program.write("Mods; Nod Rising/RULES.INI", kOtherModRules);
-        m_rig->platform.folderAnswers.push_back(otherMod());
-        switchFolders();
+        // A restart opens the new folder and offers the old one among the recent.
         m_rig->form.reset();
         m_rig->create();
         QVERIFY(m_rig->form->loadSequence());
         QCOMPARE(m_rig->workspace->rules().text(), std::string(kOtherModRules));
         m_rig->platform.folderAnswers.push_back(std::nullopt);
         switchFolders();
-        const std::vector<fs::path> offered{otherMod(), m_rig->game.path()};
-        QCOMPARE(m_rig->platform.offeredRecentFolders.back(), offered);
+        QCOMPARE(m_rig->platform.offeredRecentFolders.back(), (std::vector<fs::path>{otherMod(), m_rig->game.path()}));
         QCOMPARE(m_rig->workspace->gameDirectory(), otherMod()); // cancelled: nothing changed
     }
 };

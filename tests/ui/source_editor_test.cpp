@@ -149,10 +149,8 @@ private slots:
             QCOMPARE(box().cursorOffset(), shown.find(header) + header.size());
         }
 
-        QLineEdit& field = *editor().sectionField();
-        field.setFocus();
-        QTest::keyClicks(&field, QStringLiteral("scrintank"));
-        QTest::keyClick(&field, Qt::Key_Return);
+        editor().sectionField()->setFocus();
+        QTest::keyClicks(editor().sectionField(), QStringLiteral("scrintank\r"));
         QCOMPARE(box().cursorOffset(), shown.find("[ScrinTank]"));
         QCOMPARE(QApplication::focusWidget(), &box());
         QVERIFY(!editor().goToSection("Nothing"));
