@@ -88,7 +88,7 @@ private slots:
     }
     void cleanup() { m_rig.reset(); }
 
-    void statsPageListsTheTickedSidesEscapedAndOpensIt() {
+    void statsPageListsTheTickedSidesAndOpensIt() {
         m_rig->command(QStringLiteral("Tools"));
         m_rig->command(QStringLiteral("Stats Generator"));
         tickStatsEntry(QStringLiteral("GDI Units"));
@@ -152,7 +152,9 @@ private slots:
         QVERIFY(!m_rig->workspace->hasUnsavedChanges());
     }
 
-    void addRefusesAndKeepsTheWindowAndTheText() {
+    // Refused adds keep the window and the text; a delete asks about the object shown first.
+    void addRefusesAndDeleteAsksThenRemovesTheObject() {
+        m_rig->load(QStringLiteral("Units"), QStringLiteral("Conscript"));
         auto& window = openAddDelete();
         const std::string before = m_rig->workspace->rules().text();
         QTest::mouseClick(window.addButton(), Qt::LeftButton);
@@ -175,12 +177,8 @@ private slots:
         QCOMPARE(m_rig->platform.messageTexts().back(), std::string(halvex::tools::kTemplateMissing));
         QCOMPARE(m_rig->workspace->rules().text(), before);
         QVERIFY(window.isVisible());
-    }
 
-    void deleteAsksThenRemovesTheObjectAndRefreshes() {
-        m_rig->load(QStringLiteral("Units"), QStringLiteral("Conscript"));
-        auto& window = openAddDelete();
-        const std::string before = m_rig->workspace->rules().text();
+        QTest::mouseClick(window.kindOption(KindOption::Infantry), Qt::LeftButton);
         m_rig->platform.messageAnswers = {MessageAnswer::No};
         QTest::mouseClick(window.deleteButton(), Qt::LeftButton);
         QCOMPARE(m_rig->workspace->rules().text(), before);
