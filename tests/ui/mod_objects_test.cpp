@@ -1,11 +1,8 @@
 // A mod's rules.ini is mostly objects the game lacks. The navigation lists, the weapon
 // pane's combos and the window title follow the loaded text, and another game folder is
 // one settings entry away, without losing an edit on the way.
-#include "core/BlockDocument.h"
-#include "core/RecentFolders.h"
 #include "core/editor/MenuSets.h"
 #include "ui/LabelButton.h"
-#include "ui/NavigationList.h"
 
 #include "fakes/EditorRig.h"
 #include "fakes/Screenshot.h"
@@ -41,11 +38,6 @@ constexpr std::string_view kModRules =
 
 constexpr std::string_view kOtherModRules = "[InfantryTypes]\r\n1=GOLEM\r\n\r\n[GOLEM]\r\nName=Golem\r\n";
 
-QString titleFor(const QString& object, const fs::path& folder) {
-    return QStringLiteral("Halvex Editor Proffesional - ") + object + QStringLiteral(" - ") +
-           QString::fromStdU16String(folder.u16string());
-}
-
 } // namespace
 
 class ModObjectsTest : public QObject {
@@ -71,30 +63,30 @@ private slots:
     void init() { m_rig = std::make_unique<EditorRig>(); }
     void cleanup() { m_rig.reset(); }
 
-    void unitsListShowsTheModsObjectsEachWithItsId() {
+    void unitsListShowsTheModsObjectsAndTypingJumpsToOne() {
         start();
-        m_rig->showList(QStringLiteral("Units"));
-        const auto& menu = *m_rig->form->menu();
-        // The section's own name wins over the list file's; MCV is not in the mod.
-        QCOMPARE(texts(menu, {0, 1}), (QStringList{"Conscript|E1", "Zombie|ZOMBIE", "Zombie|SPECTRE", "Wyvern|WYVERN",
-                                                   "Wraith|WRAITH", "Scarab Tank|AATNK"}));
-        QVERIFY(!menu.isColumnHidden(1));
-        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("units-list-mod"));
-        m_rig->form->pressCancel();
-        QVERIFY(m_rig->form->menu()->isColumnHidden(1)); // commands have no ID
-    }
-
-    void typingLettersJumpsAndOkLoadsTheHighlightedEntry() {
-        start();
-        m_rig->showList(QStringLiteral("Units"));
+        m_rig->command(QStringLiteral("Settings"));
         auto* menu = m_rig->form->menu();
+        for (int i = 0; i < menu->topLevelItemCount(); ++i) { // the folder switch in sight too
+            QVERIFY(menu->viewport()->rect().contains(menu->visualItemRect(menu->topLevelItem(i))));
+        }
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("settings-with-folder-switch"));
+        m_rig->pick(QStringLiteral("Units"));
+        // The section's own name wins over the list file's; MCV is not in the mod.
+        QCOMPARE(texts(*menu, {0, 1}), (QStringList{"Conscript|E1", "Zombie|ZOMBIE", "Zombie|SPECTRE", "Wyvern|WYVERN",
+                                                    "Wraith|WRAITH", "Scarab Tank|AATNK"}));
+        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("units-list-mod"));
+
         menu->setFocus();
         QTest::keyClicks(menu, QStringLiteral("sc"));
         QCOMPARE(menu->currentItem()->text(1), QStringLiteral("AATNK"));
         QTest::mouseClick(m_rig->form->okButton(), Qt::LeftButton);
         QCOMPARE(m_rig->form->currentSection(), std::string("AATNK"));
-        QCOMPARE(m_rig->form->windowTitle(), titleFor(QStringLiteral("Scarab Tank (AATNK)"), m_rig->game.path()));
+        QCOMPARE(m_rig->form->windowTitle(), QStringLiteral("Halvex Editor Proffesional - Scarab Tank (AATNK) - ") +
+                                                 QString::fromStdU16String(m_rig->game.path().u16string()));
         halvex::testing::saveScreenshotWithTitle(*m_rig->form, QStringLiteral("title-with-object"));
+        m_rig->form->pressCancel();
+        QVERIFY(menu->isColumnHidden(1)); // commands have no ID
     }
 
     void weaponCombosOfferTheModsOwnAndKeepAnyValue() {
@@ -144,7 +136,7 @@ private slots:
         QFETCH(bool, withRules);
         QFETCH(bool, switched);
         start();
-        m_rig->program.write(withRules ? "Mods; Nod Rising/rules.ini" : "Mods; Nod Rising/readme.txt",
+        m_rig->program.write(withRules ? "Mods; Nod Rising/RULES.INI" : "Mods; Nod Rising/readme.txt",
                              kOtherModRules);
         m_rig->load(QStringLiteral("Units"), QStringLiteral("Conscript"));
         EditorRig::type(m_rig->field<QLineEdit>("mainedit", 2), QStringLiteral("250"));
@@ -174,30 +166,15 @@ private slots:
                  QStringLiteral("Halvex Editor Proffesional - ") + QString::fromStdU16String(otherMod().u16string()));
         m_rig->showList(QStringLiteral("Units"));
         QCOMPARE(texts(*m_rig->form->menu()), QStringList{"Golem"});
-    }
 
-    void recentFoldersSurviveARestart() {
-        start();
-        m_rig->command(QStringLiteral("Settings"));
-        const auto* menu = m_rig->form->menu();
-        for (int i = 0; i < menu->topLevelItemCount(); ++i) { // the added entry in sight too
-            QVERIFY(menu->viewport()->rect().contains(menu->visualItemRect(menu->topLevelItem(i))));
-        }
-        halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("settings-with-folder-switch"));
-        m_rig->form->pressCancel();
-        m_rig->program.write("Mods; Nod Rising/RULES.INI", kOtherModRules);
-        m_rig->platform.folderAnswers.push_back(otherMod());
-        switchFolders();
-        QCOMPARE(m_rig->workspace->gameDirectory(), otherMod());
-
+        // A restart opens the new folder and offers the old one among the recent.
         m_rig->form.reset();
         m_rig->create();
         QVERIFY(m_rig->form->loadSequence());
         QCOMPARE(m_rig->workspace->rules().text(), std::string(kOtherModRules));
         m_rig->platform.folderAnswers.push_back(std::nullopt);
         switchFolders();
-        const std::vector<fs::path> offered{otherMod(), m_rig->game.path()};
-        QCOMPARE(m_rig->platform.offeredRecentFolders.back(), offered);
+        QCOMPARE(m_rig->platform.offeredRecentFolders.back(), (std::vector<fs::path>{otherMod(), m_rig->game.path()}));
         QCOMPARE(m_rig->workspace->gameDirectory(), otherMod()); // cancelled: nothing changed
     }
 };

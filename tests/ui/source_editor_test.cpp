@@ -9,7 +9,6 @@
 
 #include "fakes/EditorRig.h"
 #include "fakes/Screenshot.h"
-#include "fakes/WidgetTexts.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,6 +20,7 @@
 using halvex::MessageAnswer;
 using halvex::testing::EditorRig;
 using halvex::ui::SourceEditor;
+using halvex::ui::SourceHighlighter;
 
 namespace {
 
@@ -30,12 +30,6 @@ constexpr std::string_view kModRules = ";Scrin Invasion mod 0.3\r\n\r\n"
                                        "[ScrinTank] ;heavy walker\r\nName=Scrin D\xE9vastateur\xA0II\r\n"
                                        "Strength=900\nCost=1400\r\n\r\n"
                                        "[ScrinLaser]\r\nDamage=90\r\nWarhead=ScrinWH\r\n";
-
-QStringList textsOf(std::string_view key) {
-    QStringList texts;
-    for (const auto& value : halvex::source::allowedvalues(key)) texts << QString::fromLatin1(value.text);
-    return texts;
-}
 
 } // namespace
 
@@ -47,27 +41,22 @@ class SourceEditorTest : public QObject {
     SourceEditor& editor() const { return *m_rig->form->sourceEditor(); }
     halvex::ui::SourceBox& box() const { return *editor().box(); }
     halvex::ui::ValueList& values() const { return *editor().valueList(); }
-    QString line(int number) const { return box().document()->findBlockByNumber(number).text(); }
+    QTextBlock block(int number) const { return box().document()->findBlockByNumber(number); }
+    QString line(int number) const { return block(number).text(); }
 
-    SourceEditor& open() {
+    // Opens the editor over the program's text, or fills it again with that text.
+    void open() const {
         m_rig->command(QStringLiteral("Edit Source Code"));
-        SourceEditor* opened = m_rig->form->sourceEditor();
-        if (opened == nullptr) qFatal("no source editor");
-        opened->activateWindow();
-        if (!QTest::qWaitForWindowActive(opened)) qWarning("the source editor is not active");
-        return *opened;
+        if (m_rig->form->sourceEditor() == nullptr) qFatal("no source editor");
+        editor().activateWindow();
+        if (!QTest::qWaitForWindowActive(&editor())) qWarning("the source editor is not active");
     }
 
-    // Puts the cursor at the start of a line, as a click there would, and types;
-    // "\n" presses Enter.
+    // Puts the cursor at the start of a line, as a click there would, and types; "\r" is Enter.
     void typeOnLine(int number, const QString& text) const {
         box().setFocus();
-        box().setTextCursor(QTextCursor(box().document()->findBlockByNumber(number)));
-        const QStringList lines = text.split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (i > 0) QTest::keyClick(&box(), Qt::Key_Return);
-            QTest::keyClicks(&box(), lines[i]);
-        }
+        box().setTextCursor(QTextCursor(block(number)));
+        QTest::keyClicks(&box(), text);
     }
 
     // Types a key and "=", moves into the list with Down, goes `downs` further and picks with `key`.
@@ -88,23 +77,21 @@ private slots:
         m_rig = std::make_unique<EditorRig>();
         m_rig->installListFiles();
         m_rig->open(kModRules);
+        open();
     }
 
     void cleanup() { m_rig.reset(); }
 
     void equalsOffersTheValuesOfAKnownKeyBelowTheCursor() {
-        open();
         typeOnLine(3, QStringLiteral("Primary"));
         QVERIFY(!values().isVisible());
         QTest::keyClick(&box(), Qt::Key_Equal);
-        QVERIFY(values().isVisible());
-        QCOMPARE(halvex::testing::texts(values()), textsOf("Primary"));
-
-        // One line below the cursor's line, two cells right of the "=" typed.
-        const QRect equals = box().cursorRect(); // the cursor now stands right after the "="
-        const QPoint lineBelow = box().viewport()->mapTo(&editor(), QPoint(equals.left(), equals.bottom() + 1));
-        QCOMPARE(values().y(), lineBelow.y());
-        QVERIFY2(qAbs(values().x() - (lineBelow.x() + box().cellWidth())) <= 1, "a cell may round either way");
+        QStringList weapons;
+        for (const auto& value : halvex::source::allowedvalues("Primary")) weapons << QString::fromLatin1(value.text);
+        QCOMPARE(halvex::testing::texts(values()), weapons);
+        // Below the line typed on, not over it.
+        const int lineBottom = box().viewport()->mapTo(&editor(), box().cursorRect().bottomLeft()).y();
+        QCOMPARE(values().y(), lineBottom + 1);
         halvex::testing::saveScreenshot(editor(), QStringLiteral("source-editor-values"));
 
         auto* vulcan = values().findItems(QStringLiteral("Vulcan2"), Qt::MatchExactly).value(0);
@@ -117,8 +104,8 @@ private slots:
         QCOMPARE(line(3), QStringLiteral("Primary=Vulcan2Name=Light Infantry"));
         QCOMPARE(QApplication::focusWidget(), &box());
 
-        for (const QString& key : {QStringLiteral(" Primary"), QStringLiteral("primary"), QStringLiteral("Strength"),
-                                   QStringLiteral("Owner=GDI,")}) {
+        // The key is the line's text before the "=", as typed: no trimming, no case folding.
+        for (const QString& key : {QStringLiteral(" Primary"), QStringLiteral("primary"), QStringLiteral("Owner=GDI,")}) {
             typeOnLine(5, key + QStringLiteral("="));
             QVERIFY2(!values().isVisible(), qPrintable(key));
         }
@@ -134,7 +121,6 @@ private slots:
 
     // Colours come from the dialog, which the user cancels the second time.
     void keyboardPicksWithoutAStrayLineBreak() {
-        open();
         m_rig->platform.colourAnswers = {0x00FF00, std::nullopt};
         const int lines = box().blockCount();
         typeOnLine(9, QStringLiteral("Owner="));
@@ -154,41 +140,27 @@ private slots:
         QCOMPARE(box().blockCount(), lines);
     }
 
-    void theListStaysInsideTheWindowNearTheBottom() {
-        std::string tall = "[Tall]\r\n";
-        for (int i = 0; i < 60; ++i) tall += "Key" + std::to_string(i) + "=1\r\n";
-        m_rig->workspace->rules().replace(tall);
-        open();
-        const QTextBlock last = box().cursorForPosition(QPoint(4, box().viewport()->height() - 4)).block();
-        typeOnLine(last.blockNumber(), QStringLiteral("TechLevel="));
-        QVERIFY(values().isVisible());
-        QCOMPARE(values().geometry().bottom(), editor().height() - 1);
-        QVERIFY(values().x() > 0);
-    }
-
     void skipSectionAndGoToSectionMoveToHeaders() {
-        open();
         const std::string shown = box().shownText();
         box().setCursorOffset(shown.find("Cost=120"));
-        QTest::mouseClick(editor().skipButton(), Qt::LeftButton);
-        QCOMPARE(box().cursorOffset(), shown.find("[ScrinTank]") + 11);
-        QTest::mouseClick(editor().skipButton(), Qt::LeftButton);
-        QCOMPARE(box().cursorOffset(), shown.find("[ScrinLaser]") + 12);
-        QTest::mouseClick(editor().skipButton(), Qt::LeftButton);
-        QCOMPARE(box().cursorOffset(), shown.find("[ScrinLaser]") + 12); // the last section keeps it
+        // Just past the next header each time; the last section keeps the cursor.
+        for (const std::string header : {"[ScrinTank]", "[ScrinLaser]", "[ScrinLaser]"}) {
+            QTest::mouseClick(editor().skipButton(), Qt::LeftButton);
+            QCOMPARE(box().cursorOffset(), shown.find(header) + header.size());
+        }
 
-        QLineEdit& field = *editor().sectionField();
-        field.setFocus();
-        QTest::keyClicks(&field, QStringLiteral("scrintank"));
-        QTest::keyClick(&field, Qt::Key_Return);
+        editor().sectionField()->setFocus();
+        QTest::keyClicks(editor().sectionField(), QStringLiteral("scrintank\r"));
         QCOMPARE(box().cursorOffset(), shown.find("[ScrinTank]"));
         QCOMPARE(QApplication::focusWidget(), &box());
-        QVERIFY(m_rig->platform.messages.empty());
         QVERIFY(!editor().goToSection("Nothing"));
-        QCOMPARE(m_rig->platform.messages.back().text, std::string("There is no section [Nothing] in the text."));
+        QCOMPARE(m_rig->platform.messageTexts(),
+                 std::vector<std::string>{"There is no section [Nothing] in the text."}); // and none before
     }
 
-    void savingWritesBackExactBytesAndTheFormsFollow() {
+    // A failed write is reported and keeps the edits, in the editor and out of the
+    // program; with the folder back, Save writes the exact bytes and the form follows.
+    void savingWritesBackExactBytesOrKeepsTheEdits() {
         m_rig->load(QStringLiteral("Units"), QStringLiteral("Light Infantry"));
         open();
         typeOnLine(4, QString());
@@ -197,20 +169,6 @@ private slots:
         QTest::keyClicks(&box(), QStringLiteral("777"));
         QCOMPARE(m_rig->workspace->rules().text(), std::string(kModRules)); // nothing reaches the program yet
 
-        QTest::mouseClick(editor().saveButton(), Qt::LeftButton);
-        std::string expected(kModRules);
-        expected.replace(expected.find("Cost=120"), 8, "Cost=777");
-        QCOMPARE(m_rig->game.read("rules.ini"), expected);
-        QVERIFY(!editor().isModified() && m_rig->workspace->changes().empty() && m_rig->platform.messages.empty());
-        QCOMPARE(m_rig->field<QLineEdit>("mainedit", 2)->text(), QStringLiteral("777"));
-
-        QTest::mouseClick(editor().closeButton(), Qt::LeftButton); // saved: no question
-        QVERIFY(!editor().isVisible());
-    }
-
-    void aFailedWriteBackIsReportedAndKeepsTheEdits() {
-        open();
-        typeOnLine(3, QStringLiteral("Armor=heavy\n"));
         std::filesystem::remove_all(m_rig->game.path());
         QTest::mouseClick(editor().saveButton(), Qt::LeftButton);
         QCOMPARE(m_rig->platform.messages.size(), std::size_t{1});
@@ -218,15 +176,25 @@ private slots:
         QVERIFY(m_rig->platform.messages[0].text.starts_with("Rules.ini could not be saved to "));
         QVERIFY(editor().isModified());
         QCOMPARE(m_rig->workspace->rules().text(), std::string(kModRules));
-
         answerClose(MessageAnswer::Yes);
         QVERIFY2(editor().isVisible(), "the window stays open with the text it could not write");
-        QCOMPARE(line(3), QStringLiteral("Armor=heavy"));
+        QCOMPARE(line(4), QStringLiteral("Cost=777"));
+
+        std::filesystem::create_directory(m_rig->game.path());
+        const std::size_t said = m_rig->platform.messages.size();
+        QTest::mouseClick(editor().saveButton(), Qt::LeftButton);
+        std::string expected(kModRules);
+        expected.replace(expected.find("Cost=120"), 8, "Cost=777");
+        QCOMPARE(m_rig->game.read("rules.ini"), expected);
+        QVERIFY(!editor().isModified() && m_rig->workspace->changes().empty());
+        QCOMPARE(m_rig->platform.messages.size(), said); // a write that worked says nothing
+        QCOMPARE(m_rig->field<QLineEdit>("mainedit", 2)->text(), QStringLiteral("777"));
+        QTest::mouseClick(editor().closeButton(), Qt::LeftButton); // saved: no question
+        QVERIFY(!editor().isVisible());
     }
 
     // Ctrl+F's search window works only on an open editor, so it closes with it.
     void theCloseQuestionAndReopening() {
-        open();
         QTest::keyClick(&box(), Qt::Key_F, Qt::ControlModifier);
         QPointer<halvex::ui::SearchWindow> search = editor().searchWindow();
         QVERIFY(search && search->isVisible());
@@ -235,19 +203,19 @@ private slots:
         QCOMPARE(m_rig->platform.messages.back().text, std::string(SourceEditor::kCloseQuestion));
         QCOMPARE(m_rig->platform.messages.back().buttons, halvex::MessageButtons::YesNoCancel);
 
-        typeOnLine(3, QStringLiteral("Speed=9\n"));
+        typeOnLine(3, QStringLiteral("Speed=9\r"));
         answerClose(MessageAnswer::No);
         QVERIFY(!editor().isVisible());
         QTRY_VERIFY(search.isNull());
         QCOMPARE(m_rig->game.read("rules.ini"), std::string(kModRules));
 
         open();
-        typeOnLine(3, QStringLiteral("Speed=9\n"));
+        typeOnLine(3, QStringLiteral("Speed=9\r"));
         m_rig->command(QStringLiteral("Edit Source Code")); // again: the edits are gone
         QCOMPARE(box().rulesText(), std::string(kModRules));
         QVERIFY(editor().isModified());
 
-        typeOnLine(3, QStringLiteral("Speed=9\n"));
+        typeOnLine(3, QStringLiteral("Speed=9\r"));
         answerClose(MessageAnswer::Yes);
         QVERIFY(!editor().isVisible());
         QVERIFY(m_rig->game.read("rules.ini").find("\r\nSpeed=9\r\nName=Light Infantry") != std::string::npos);
@@ -256,8 +224,7 @@ private slots:
 
     // Ending the program must not drop the editor's unsaved text without a word.
     void exitingAsksAboutTheEditorsUnsavedText() {
-        open();
-        typeOnLine(3, QStringLiteral("Speed=9\n"));
+        typeOnLine(3, QStringLiteral("Speed=9\r"));
         m_rig->platform.messageAnswers.push_back(MessageAnswer::Cancel);
         QVERIFY(!m_rig->form->exitSequence());
         QVERIFY(editor().isVisible());
@@ -270,29 +237,35 @@ private slots:
     }
 
     void exitingWithTheTextAsOpenedAsksNothing() {
-        open();
         QVERIFY(m_rig->form->exitSequence());
         QVERIFY(m_rig->platform.messages.empty());
     }
 
-    void onlyTheLinesShownAreColouredAndColouringIsNoEdit() {
+    // A text far taller than the box: only the lines shown are coloured, colouring is no
+    // edit, and the value list offered on the last line shown stays inside the window.
+    void aTallTextColoursWhatIsShownAndKeepsTheListInside() {
         std::string big = "[Big]\r\n";
         for (int i = 0; i < 3000; ++i) big += "Key" + std::to_string(i) + "=Value ;note\r\n";
         m_rig->workspace->rules().replace(big);
         open();
         QVERIFY(editor().saveChanges());
         editor().grab();
-        const QTextBlock first = box().document()->findBlockByNumber(1);
-        QVERIFY(halvex::ui::SourceHighlighter::isHighlighted(first));
-        QCOMPARE(first.layout()->formats().size(), 3);
-        QVERIFY(!halvex::ui::SourceHighlighter::isHighlighted(box().document()->lastBlock().previous()));
+        QVERIFY(SourceHighlighter::isHighlighted(block(1)));
+        QCOMPARE(block(1).layout()->formats().size(), 3);
+        QVERIFY(!SourceHighlighter::isHighlighted(box().document()->lastBlock().previous()));
         QVERIFY(!editor().isModified());
 
         typeOnLine(1, QStringLiteral("X"));
-        QVERIFY(!halvex::ui::SourceHighlighter::isHighlighted(box().document()->findBlockByNumber(1)));
+        QVERIFY(!SourceHighlighter::isHighlighted(block(1)));
         editor().grab();
-        QVERIFY(halvex::ui::SourceHighlighter::isHighlighted(box().document()->findBlockByNumber(1)));
-        QCOMPARE(box().document()->findBlockByNumber(1).layout()->formats().front().length, 5); // "XKey0"
+        QVERIFY(SourceHighlighter::isHighlighted(block(1)));
+        QCOMPARE(block(1).layout()->formats().front().length, 5); // "XKey0"
+
+        const QTextBlock lastShown = box().cursorForPosition(QPoint(4, box().viewport()->height() - 4)).block();
+        typeOnLine(lastShown.blockNumber(), QStringLiteral("TechLevel="));
+        QVERIFY(values().isVisible());
+        QCOMPARE(values().geometry().bottom(), editor().height() - 1);
+        QVERIFY(values().x() > 0);
     }
 };
 
