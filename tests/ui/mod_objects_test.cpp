@@ -75,6 +75,7 @@ private slots:
         // The section's own name wins over the list file's; MCV is not in the mod.
         QCOMPARE(texts(*menu, {0, 1}), (QStringList{"Conscript|E1", "Zombie|ZOMBIE", "Zombie|SPECTRE", "Wyvern|WYVERN",
                                                     "Wraith|WRAITH", "Scarab Tank|AATNK"}));
+        QVERIFY(!menu->isColumnHidden(1)); // objects show their ID
         halvex::testing::saveScreenshot(*m_rig->form, QStringLiteral("units-list-mod"));
 
         menu->setFocus();
