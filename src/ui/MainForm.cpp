@@ -514,8 +514,7 @@ void MainForm::showHelp(const QString& topic) {
 }
 
 bool MainForm::exitSequence() {
-    if (m_sourceEditor != nullptr && m_sourceEditor->holdsEditsBeyond(m_workspace.rules().text()) &&
-        !m_sourceEditor->askToKeepEdits()) {
+    if (m_sourceEditor != nullptr && m_sourceEditor->holdsUnsavedEdits() && !m_sourceEditor->askToKeepEdits()) {
         return false;
     }
     if (m_workspace.hasUnsavedChanges()) {
@@ -730,7 +729,10 @@ void MainForm::openSourceEditor() {
         m_sourceEditor->setObjectLists([this]() -> const objects::ObjectLists& { return m_workspace.objectLists(); });
         m_sourceEditor->move(x() + (width() - m_sourceEditor->width()) / 2, y() + 40);
     }
-    m_sourceEditor->load(m_workspace.rules().text());
+    // Refilling replaces the box's text: edits not written back are asked about first,
+    // and Cancel only brings the window forward with them.
+    const bool keepsEdits = m_sourceEditor->holdsUnsavedEdits() && !m_sourceEditor->askToKeepEdits();
+    if (!keepsEdits) m_sourceEditor->load(m_workspace.rules().text());
     m_sourceEditor->show();
     m_sourceEditor->raise();
     m_sourceEditor->activateWindow();

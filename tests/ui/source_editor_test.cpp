@@ -211,9 +211,16 @@ private slots:
 
         open();
         typeOnLine(3, QStringLiteral("Speed=9\r"));
-        m_rig->command(QStringLiteral("Edit Source Code")); // again: the edits are gone
+        // Opening again refills the box, so it first asks about the edits: Cancel keeps them.
+        m_rig->platform.messageAnswers.push_back(MessageAnswer::Cancel);
+        m_rig->command(QStringLiteral("Edit Source Code"));
+        QCOMPARE(line(3), QStringLiteral("Speed=9"));
+        QCOMPARE(m_rig->platform.messages.back().text, std::string(SourceEditor::kCloseQuestion));
+        m_rig->platform.messageAnswers.push_back(MessageAnswer::No);
+        m_rig->command(QStringLiteral("Edit Source Code"));
         QCOMPARE(box().rulesText(), std::string(kModRules));
         QVERIFY(editor().isModified());
+        m_rig->command(QStringLiteral("Edit Source Code")); // the text as opened: no question
 
         typeOnLine(3, QStringLiteral("Speed=9\r"));
         answerClose(MessageAnswer::Yes);

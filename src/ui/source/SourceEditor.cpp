@@ -94,10 +94,14 @@ void SourceEditor::load(const std::string& rulesText) {
     m_values->hide();
     m_box->setRulesText(rulesText);
     m_box->setCursorOffset(0);
+    // As the box gives it back, so that only the user's typing can make it differ.
+    m_unedited = m_box->rulesText();
 }
 
 bool SourceEditor::saveChanges() {
-    if (!m_writeBack(m_box->rulesText())) return false;
+    std::string text = m_box->rulesText();
+    if (!m_writeBack(text)) return false;
+    m_unedited = std::move(text);
     m_modified = false;
     return true;
 }
@@ -140,8 +144,8 @@ bool SourceEditor::goToSection(const std::string& name) {
     return true;
 }
 
-bool SourceEditor::holdsEditsBeyond(const std::string& rulesText) const {
-    return isVisible() && m_modified && m_box->rulesText() != rulesText;
+bool SourceEditor::holdsUnsavedEdits() const {
+    return isVisible() && m_modified && m_box->rulesText() != m_unedited;
 }
 
 bool SourceEditor::askToKeepEdits() {

@@ -37,13 +37,15 @@ public:
     SourceEditor(Platform& platform, WriteBack writeBack, QWidget* parent = nullptr);
     ~SourceEditor() override;
 
-    // Fills the box with the rules text. Edits not written back are dropped, and the
-    // fill counts as a change, so closing asks whether to save.
+    // Fills the box with the rules text, replacing what it held (the caller asks about
+    // edits not written back first). The fill counts as a change, so closing asks
+    // whether to save.
     void load(const std::string& rulesText);
     bool isModified() const { return m_modified; }
-    // Whether the open window holds a text other than the program's `rulesText`: what
-    // ending the program would lose. The fill on opening alone is not such an edit.
-    bool holdsEditsBeyond(const std::string& rulesText) const;
+    // Whether the open window holds text the user changed since it was filled or last
+    // written back: what ending the program or refilling would lose. The fill alone is
+    // not such an edit, nor is a change of the program's text made elsewhere meanwhile.
+    bool holdsUnsavedEdits() const;
     // The close question ("Yes" saves); false when the user cancelled or the write
     // failed, and the edits must stay.
     bool askToKeepEdits();
@@ -87,6 +89,7 @@ private:
     WriteBack m_writeBack;
     ObjectListsSource m_objectLists;
     bool m_modified = false;
+    std::string m_unedited; // the text as filled or last written back
     SourceBox* m_box = nullptr;
     ValueList* m_values = nullptr;
     QPushButton* m_find = nullptr;
