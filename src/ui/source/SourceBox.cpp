@@ -40,7 +40,7 @@ SourceBox::SourceBox(QWidget* parent) : QPlainTextEdit(parent) {
     setFont(fixedPitchFont());
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabStopDistance(8.0 * cellWidth());
-    m_highlighter = new SourceHighlighter(document());
+    m_highlighter = std::make_unique<SourceHighlighter>(document());
 }
 
 SourceBox::~SourceBox() = default;

@@ -5,6 +5,7 @@
 
 #include <QPlainTextEdit>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,7 @@ private:
     source::UnusualLineEnds unusualLineEnds() const;
 
     source::LineEnd m_usualEnd = source::LineEnd::CrLf;
-    SourceHighlighter* m_highlighter = nullptr;
+    std::unique_ptr<SourceHighlighter> m_highlighter;
 };
 
 } // namespace halvex::ui
