@@ -2,8 +2,6 @@
 
 #include "core/Text.h"
 
-#include <system_error>
-
 namespace halvex {
 namespace {
 
@@ -37,9 +35,7 @@ files::WriteResult exportReport(const std::filesystem::path& folder, const std::
     // Not a slip: the file ends with one more line break than the printed report.
     std::string content = reportText(rows);
     content += text::kCrlf;
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    return files::writeAtomically(folder / reportFileName(date), content);
+    return files::writeText(folder / reportFileName(date), content);
 }
 
 std::string exportedMessage(const DateTime& date, const std::string& folderText) {

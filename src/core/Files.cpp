@@ -93,6 +93,8 @@ fs::path backupPathFor(const fs::path& path) {
 }
 
 WriteResult writeText(const fs::path& path, std::string_view text) {
+    std::error_code ec;
+    fs::create_directories(path.parent_path(), ec); // a failure shows in the write's own error
     return writeAtomically(path, withClosingLineBreak(text));
 }
 

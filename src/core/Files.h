@@ -60,7 +60,10 @@ std::string withClosingLineBreak(std::string_view text);
 // Where the copy of a file about to be replaced is kept: the same name with ".bak".
 fs::path backupPathFor(const fs::path& path);
 
-// writeAtomically(path, withClosingLineBreak(text)).
+// A text file of the program's own (settings, pages, reports): its folder, perhaps a
+// user folder not made yet, is made first, and the text gets its closing line break.
+// Not for the game's files: a game folder that is gone must fail the save, not come
+// back empty.
 WriteResult writeText(const fs::path& path, std::string_view text);
 
 } // namespace halvex::files

@@ -16,8 +16,6 @@ std::filesystem::path Workspace::settingsPath() const {
 }
 
 files::WriteResult Workspace::saveSettings() const {
-    std::error_code ec;
-    std::filesystem::create_directories(m_folders.settings, ec);
     return files::writeText(settingsPath(), m_settings);
 }
 

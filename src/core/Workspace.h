@@ -49,7 +49,6 @@ public:
     const std::string& settings() const noexcept { return m_settings; }
     void setSettings(std::string document) { m_settings = std::move(document); }
     std::filesystem::path settingsPath() const;
-    // Makes the settings folder first: a user's config folder may not exist yet.
     files::WriteResult saveSettings() const;
 
     // The game's folder as the user chose it (no trailing separator unless it is a drive

@@ -641,10 +641,7 @@ void MainForm::advanceStatsProgress(int done, int total) {
 }
 
 std::string MainForm::writeStatsPage(const std::string& page) {
-    const std::filesystem::path& folder = m_workspace.folders().pages;
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    const std::filesystem::path file = folder / std::string(tools::kStatsPageName);
+    const std::filesystem::path file = m_workspace.folders().pages / std::string(tools::kStatsPageName);
     const files::WriteResult written = files::writeText(file, page);
     if (!written.ok) {
         message("The stats page could not be written to " + files::textFromPath(file) + ": " + written.error,
