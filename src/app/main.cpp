@@ -3,8 +3,8 @@
 #include "ui/Application.h"
 #include "ui/MainForm.h"
 #include "ui/ProgramFolderLocations.h"
-#include "ui/StartupLog.h"
 #include "ui/QtPlatform.h"
+#include "ui/StartupLog.h"
 
 #include <cstdio>
 #include <span>
